@@ -1,0 +1,102 @@
+#include "app/ConverterForm.h"
+
+#include "app/ModalSeam.h"
+#include "app/Paths.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+TConverterForm::TConverterForm(TModalSeam &seam, QWidget *parent)
+    : QWidget(parent), FSeam(seam)
+{
+    BuildLayout();
+    PrepareCodecProcess();
+    FormCreate();
+}
+
+TConverterForm::~TConverterForm()
+{
+    FormDestroy();
+}
+
+void TConverterForm::FormCreate()
+{
+    FOutputPath.clear();
+    FCurrentRow = -1;
+    FReadChunk = 1024;
+    FExeDir = ExeDirOf(QCoreApplication::applicationFilePath());
+    FTicking = false;
+    PlacePanel();
+    WebLabel->move((frameGeometry().width() - WebLabel->width()) / 2, WebLabel->y());
+    PageControl->setCurrentIndex(0);
+}
+
+void TConverterForm::FormResize()
+{
+    PlacePanel();
+}
+
+// Runs when the window closes and again when it is destroyed; the second time finds
+// nothing left to do.
+void TConverterForm::FormDestroy()
+{
+    Timer.stop();
+    FPromptTick.stop();
+    StopCodec();
+    if (FBusyCursor)
+        QGuiApplication::restoreOverrideCursor();
+    FBusyCursor = false;
+}
+
+void TConverterForm::WebLabelClick()
+{
+    FSeam.OpenAddress(QUrl(QString::fromLatin1(kWebAddress)));
+}
+
+TDirection TConverterForm::ActiveDirection() const
+{
+    return PageControl->currentIndex() == 1 ? TDirection::Mp3ToAmr : TDirection::AmrToMp3;
+}
+
+QTreeWidget *TConverterForm::ActiveList() const
+{
+    return ActiveDirection() == TDirection::Mp3ToAmr ? MP3ListView : AMRListView;
+}
+
+void TConverterForm::ShowMessage(const QString &text, const QString &caption,
+                                 QMessageBox::Icon icon, const QString &details)
+{
+    FSeam.ShowMessage(this, {text, caption, icon, details});
+}
+
+void TConverterForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+// Closing the window ends the program, also in the middle of a batch.
+void TConverterForm::closeEvent(QCloseEvent *event)
+{
+    FormDestroy();
+    event->accept();
+}
+
+bool TConverterForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == WebLabel && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        WebLabelClick();
+        return true;
+    }
+    for (QTreeWidget *list : {AMRListView, MP3ListView}) {
+        if (list && watched == list->viewport() && HandleListDrop(list, event))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

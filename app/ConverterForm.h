@@ -1,0 +1,138 @@
+#pragma once
+
+#include "app/Direction.h"
+
+#include <QByteArray>
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
+
+#include <QMessageBox>
+
+class QFileDialog;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class TAnchors;
+class TModalSeam;
+
+// The product's home page, shown and opened by the web label.
+inline constexpr const char *kWebAddress = "https://tolvane.example/";
+
+// What a start of the codec came to, so that a batch knows whether to wait for it.
+enum class TStartResult {
+    Started,       // the codec runs; Timer takes over
+    NotStarted,    // the input is gone or no output name is free; nothing shown
+    FailedToStart, // the codec could not be run; reported, the window is idle again
+};
+
+// The one window. Its handlers carry all of the program's logic and are split over the
+// source folders by subsystem: app/ (window, idle and busy), lists/, convert/.
+class TConverterForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TConverterForm(TModalSeam &seam, QWidget *parent = nullptr);
+    ~TConverterForm() override;
+
+    // Controls, in creation order (app/FormLayout.cpp).
+    QLabel *LogoImage = nullptr;
+    QLabel *WebLabel = nullptr;
+    QTabWidget *PageControl = nullptr;
+    QWidget *TabSheet1 = nullptr;
+    QWidget *TabSheet2 = nullptr;
+    QTreeWidget *AMRListView = nullptr;
+    QPushButton *AMRAddButton = nullptr;
+    QPushButton *AMRDeleteButton = nullptr;
+    QPushButton *AMRMP3Button = nullptr;
+    QTreeWidget *MP3ListView = nullptr;
+    QPushButton *MP3AddButton = nullptr;
+    QPushButton *MP3DeleteButton = nullptr;
+    QPushButton *MP3AMRButton = nullptr;
+    QLabel *LogPanel = nullptr;
+    QFileDialog *AMROpenDialog = nullptr;
+    QFileDialog *MP3OpenDialog = nullptr;
+    QTimer Timer;
+
+    // The window state every handler shares.
+    QString FExeDir;
+    QString FOutputDir;
+    QString FInputPath;
+    QString FInputName;
+    QString FOutputPath;
+    qint32 FCurrentRow = -1;
+    QProcess FProcess;
+    quint32 FReadChunk = 1024;
+    bool FTicking = false;
+
+    // Column of a row that holds its output path.
+    static constexpr int OutputColumn = 2;
+
+    // app/
+    void FormCreate();
+    void FormResize();
+    void FormDestroy();
+    void WebLabelClick();
+    void EnableControls(bool enabled);
+    bool IsBusy() const;
+    TDirection ActiveDirection() const;
+    QTreeWidget *ActiveList() const;
+
+    // lists/
+    void AMRAddButtonClick();
+    void MP3AddButtonClick();
+    void AddAMRFile(const QString &path, bool select);
+    void AddMP3File(const QString &path, bool select);
+    static bool FindRowByPath(QTreeWidget *list, const QString &path);
+    void AMRDeleteButtonClick();
+    void MP3DeleteButtonClick();
+    void DropFiles(QTreeWidget *list, const QStringList &paths);
+
+    // convert/
+    TStartResult StartDecoding();
+    QString ReadPipeText(QIODevice &pipe);
+    void AMRMP3ButtonClick();
+    void MP3AMRButtonClick();
+    bool CheckCodecFiles();
+    bool ChooseOutputFolder(const QString &title, QString &folder);
+    QString MakeOutputFileName(const QString &name) const;
+    void TimerTimer();
+
+    // Whether the end of a codec brings the next tick forward (on unless measuring the
+    // plain one-second poll).
+    bool FPromptAdvance = true;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildLayout();
+    void PrepareCodecProcess();
+    void ShowMessage(const QString &text, const QString &caption, QMessageBox::Icon icon,
+                     const QString &details = QString());
+    void PlacePanel();
+
+    void AddFile(QTreeWidget *list, const QString &path, bool select);
+    void DeleteSelectedRow(QTreeWidget *list, TDirection direction);
+    bool HandleListDrop(QTreeWidget *list, QEvent *event);
+
+    bool CodecRuns() const;
+    void StopCodec();
+    void BringTickForward();
+
+    void ConvertPage(QTreeWidget *list, TDirection direction);
+    void StartRowsFrom(int row);
+    void FinishFile();
+    void FinishBatch();
+    QString CodecLastWords() const;
+
+    TModalSeam &FSeam;
+    TAnchors *FAnchors = nullptr;
+    bool FBusyCursor = false;
+    bool FCodecStarted = false;
+    QByteArray FCodecTail;    // the last bytes the current codec wrote, for failure details
+    QTimer FPromptTick;       // a tick brought forward to now
+};

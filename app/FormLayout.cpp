@@ -1,0 +1,130 @@
+// The window's controls, placed as designed at 96 dots per inch.
+#include "app/Anchors.h"
+#include "app/ConverterForm.h"
+
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr QSize kClientSize(514, 368);
+constexpr QSize kPageSize(476, 262);
+
+QFileDialog *MakeOpenDialog(QWidget *owner, const QString &filter, const QString &suffix)
+{
+    auto *dialog = new QFileDialog(owner, QObject::tr("Open"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog everywhere, so "All Files" behaves alike on every desktop; "*" because
+    // "*.*" would hide names without a dot on Linux.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setNameFilters({filter, QStringLiteral("All Files (*)")});
+    dialog->selectNameFilter(filter);
+    dialog->setDefaultSuffix(suffix);
+    return dialog;
+}
+
+} // namespace
+
+void TConverterForm::BuildLayout()
+{
+    setWindowTitle(QStringLiteral("Tolvane 1.4"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientSize);
+    move(0, 0);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    setFont(font);
+    FAnchors = new TAnchors(this);
+
+    LogoImage = new QLabel(this);
+    LogoImage->setGeometry(16, 4, 360, 49);
+    LogoImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LogoImage->setPixmap(QPixmap(QStringLiteral(":/tolvane/logo.png")));
+
+    WebLabel = new QLabel(QString::fromLatin1(kWebAddress), this);
+    WebLabel->setGeometry(218, 46, 146, 13);
+    WebLabel->setCursor(Qt::PointingHandCursor);
+    WebLabel->installEventFilter(this);
+
+    PageControl = new QTabWidget(this);
+    PageControl->setFocusPolicy(Qt::NoFocus);
+    PageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
+    FAnchors->Place(PageControl, {16, 63, 484, 290}, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge,
+                    kClientSize);
+
+    struct TPageSpec {
+        QWidget *&sheet;
+        const char *caption, *fileHeader, *outputHeader, *addCaption, *convertCaption;
+        QTreeWidget *&list;
+        QPushButton *&add, *&remove, *&convert;
+        void (TConverterForm::*onAdd)(), (TConverterForm::*onDelete)(),
+            (TConverterForm::*onConvert)();
+    };
+    const TPageSpec pages[] = {
+        {TabSheet1, "AMR to MP3", "AMR Audio File", "Output MP3 File", "Add AMR Audio",
+         "Convert to MP3", AMRListView, AMRAddButton, AMRDeleteButton, AMRMP3Button,
+         &TConverterForm::AMRAddButtonClick, &TConverterForm::AMRDeleteButtonClick,
+         &TConverterForm::AMRMP3ButtonClick},
+        {TabSheet2, "MP3 to AMR", "MP3 Audio File", "Output AMR File", "Add MP3 Audio",
+         "Convert to AMR", MP3ListView, MP3AddButton, MP3DeleteButton, MP3AMRButton,
+         &TConverterForm::MP3AddButtonClick, &TConverterForm::MP3DeleteButtonClick,
+         &TConverterForm::MP3AMRButtonClick},
+    };
+    for (const TPageSpec &spec : pages) {
+        spec.sheet = new QWidget;
+        spec.sheet->resize(kPageSize);
+        PageControl->addTab(spec.sheet, QString::fromLatin1(spec.caption));
+
+        QTreeWidget *list = spec.list = new QTreeWidget(spec.sheet);
+        list->setHeaderLabels({QString::fromLatin1(spec.fileHeader), QStringLiteral("File Size"),
+                               QString::fromLatin1(spec.outputHeader)});
+        list->header()->setStretchLastSection(false);
+        list->setColumnWidth(0, 180);
+        list->setColumnWidth(1, 80);
+        list->setColumnWidth(OutputColumn, 160);
+        list->setRootIsDecorated(false);
+        list->setUniformRowHeights(true);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setSelectionBehavior(QAbstractItemView::SelectRows);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        list->viewport()->setAcceptDrops(true);
+        list->viewport()->installEventFilter(this);
+        FAnchors->Place(list, {12, 12, 450, 208},
+                        Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge, kPageSize);
+
+        spec.add = new QPushButton(QString::fromLatin1(spec.addCaption), spec.sheet);
+        FAnchors->Place(spec.add, {12, 228, 100, 25}, Qt::LeftEdge | Qt::BottomEdge, kPageSize);
+        spec.remove = new QPushButton(QStringLiteral("Delete"), spec.sheet);
+        FAnchors->Place(spec.remove, {126, 228, 75, 25}, Qt::LeftEdge | Qt::BottomEdge, kPageSize);
+        spec.convert = new QPushButton(QString::fromLatin1(spec.convertCaption), spec.sheet);
+        FAnchors->Place(spec.convert, {362, 228, 100, 25}, Qt::RightEdge | Qt::BottomEdge,
+                        kPageSize);
+
+        setTabOrder(list, spec.add);
+        setTabOrder(spec.add, spec.remove);
+        setTabOrder(spec.remove, spec.convert);
+        connect(spec.add, &QPushButton::clicked, this, spec.onAdd);
+        connect(spec.remove, &QPushButton::clicked, this, spec.onDelete);
+        connect(spec.convert, &QPushButton::clicked, this, spec.onConvert);
+    }
+
+    LogPanel = new QLabel(this);
+    LogPanel->setGeometry(143, 152, 233, 41);
+    LogPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    LogPanel->setAlignment(Qt::AlignCenter);
+    LogPanel->setAutoFillBackground(true);
+    LogPanel->hide();
+
+    AMROpenDialog = MakeOpenDialog(this, QStringLiteral("AMR Files (*.amr)"), QStringLiteral("amr"));
+    MP3OpenDialog = MakeOpenDialog(this, QStringLiteral("MP3 Files (*.mp3)"), QStringLiteral("mp3"));
+
+    Timer.setInterval(1000);
+    connect(&Timer, &QTimer::timeout, this, &TConverterForm::TimerTimer);
+}

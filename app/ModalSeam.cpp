@@ -1,0 +1,36 @@
+#include "app/ModalSeam.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+
+std::optional<QString> TDesktopSeam::RunOpenDialog(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> TDesktopSeam::ChooseFolder(QWidget *owner, const QString &title,
+                                                  const QString &folder)
+{
+    QFileDialog chooser(owner, title, folder);
+    chooser.setFileMode(QFileDialog::Directory);
+    chooser.setOption(QFileDialog::ShowDirsOnly);
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chooser.selectedFiles().constFirst();
+}
+
+void TDesktopSeam::ShowMessage(QWidget *owner, const TMessage &message)
+{
+    QMessageBox box(message.icon, message.caption, message.text, QMessageBox::Ok, owner);
+    if (!message.details.isEmpty())
+        box.setDetailedText(message.details);
+    box.exec();
+}
+
+void TDesktopSeam::OpenAddress(const QUrl &address)
+{
+    QDesktopServices::openUrl(address);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+class QFileDialog;
+class QWidget;
+
+// One message box: modal, OK only, owned by the window.
+struct TMessage {
+    QString text;
+    QString caption;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QString details; // shown on request; empty for none
+};
+
+// Everything modal the window does passes through here, so that tests can script it.
+class TModalSeam {
+public:
+    virtual ~TModalSeam() = default;
+
+    // The file the user confirmed in `dialog`, or nothing when cancelled.
+    virtual std::optional<QString> RunOpenDialog(QFileDialog &dialog) = 0;
+
+    // A modal folder chooser titled `title`, opened at `folder`, where a path can be
+    // typed: the confirmed folder, or nothing when cancelled.
+    virtual std::optional<QString> ChooseFolder(QWidget *owner, const QString &title,
+                                                const QString &folder) = 0;
+
+    virtual void ShowMessage(QWidget *owner, const TMessage &message) = 0;
+
+    virtual void OpenAddress(const QUrl &address) = 0;
+};
+
+// The real dialogs, message boxes and browser.
+class TDesktopSeam final : public TModalSeam {
+public:
+    std::optional<QString> RunOpenDialog(QFileDialog &dialog) override;
+    std::optional<QString> ChooseFolder(QWidget *owner, const QString &title,
+                                        const QString &folder) override;
+    void ShowMessage(QWidget *owner, const TMessage &message) override;
+    void OpenAddress(const QUrl &address) override;
+};

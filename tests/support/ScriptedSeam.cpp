@@ -1,0 +1,44 @@
+#include "tests/support/ScriptedSeam.h"
+
+QStringList TScriptedSeam::Texts() const
+{
+    QStringList texts;
+    for (const TMessage &message : messages)
+        texts << message.text;
+    return texts;
+}
+
+std::optional<QString> TScriptedSeam::Next(std::deque<std::optional<QString>> &answers)
+{
+    if (answers.empty())
+        return std::nullopt;
+    std::optional<QString> answer;
+    answer.swap(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> TScriptedSeam::RunOpenDialog(QFileDialog &dialog)
+{
+    dialogsRun << &dialog;
+    return Next(openAnswers);
+}
+
+std::optional<QString> TScriptedSeam::ChooseFolder(QWidget *owner, const QString &title,
+                                                   const QString &folder)
+{
+    folderRequests << TFolderRequest{owner, title, folder};
+    return Next(folderAnswers);
+}
+
+void TScriptedSeam::ShowMessage(QWidget *, const TMessage &message)
+{
+    messages << message;
+    if (onMessage)
+        onMessage(message);
+}
+
+void TScriptedSeam::OpenAddress(const QUrl &address)
+{
+    addresses << address;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/ModalSeam.h"
+
+#include <QList>
+
+#include <deque>
+#include <functional>
+
+class QFileDialog;
+
+// Stands in for every dialog: answers from queues (an empty queue answers "cancel") and
+// records what the window showed.
+class TScriptedSeam final : public TModalSeam {
+public:
+    struct TFolderRequest {
+        QWidget *owner;
+        QString title;
+        QString folder;
+    };
+
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> folderAnswers;
+    std::function<void(const TMessage &)> onMessage; // runs while the "box" is open
+
+    QList<QFileDialog *> dialogsRun;
+    QList<TFolderRequest> folderRequests;
+    QList<TMessage> messages;
+    QList<QUrl> addresses;
+
+    QStringList Texts() const;
+
+    std::optional<QString> RunOpenDialog(QFileDialog &dialog) override;
+    std::optional<QString> ChooseFolder(QWidget *owner, const QString &title,
+                                        const QString &folder) override;
+    void ShowMessage(QWidget *owner, const TMessage &message) override;
+    void OpenAddress(const QUrl &address) override;
+
+private:
+    static std::optional<QString> Next(std::deque<std::optional<QString>> &answers);
+};

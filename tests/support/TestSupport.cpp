@@ -1,0 +1,128 @@
+#include "tests/support/TestSupport.h"
+
+#include "app/ConverterForm.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <unistd.h>
+
+QString RealCodecDir()
+{
+    return QCoreApplication::applicationDirPath() + u'/';
+}
+
+TStandInCodec::TStandInCodec(const QByteArray &body)
+{
+    QFile script(Dir() + "amrcodec.dll");
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\nfor out in \"$@\"; do :; done\n" + body + "\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner | QFile::ExeUser);
+    for (const char *name : {"avcodec.dll", "avformat.dll", "avutil.dll"}) {
+        QFile library(Dir() + name);
+        library.open(QIODevice::WriteOnly);
+    }
+}
+
+void MakeAudio(const QString &path, double seconds)
+{
+    QStringList arguments{"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                          QStringLiteral("sine=frequency=440:beep_factor=3:duration=%1").arg(seconds),
+                          "-ar", "8000", "-ac", "1"};
+    if (path.endsWith(".amr"))
+        arguments << "-c:a" << "libopencore_amrnb" << "-b:a" << "12.2k" << "-f" << "amr";
+    else
+        arguments << "-f" << "mp3";
+    arguments << path;
+    QProcess codec;
+    codec.start(RealCodecDir() + "amrcodec.dll", arguments);
+    if (!codec.waitForFinished(30000) || codec.exitCode() != 0)
+        qFatal("could not make test audio %s", qPrintable(path));
+}
+
+TProbe Probe(const QString &path)
+{
+    QProcess probe;
+    probe.start("ffprobe", {"-v", "error", "-show_entries",
+                            "stream=codec_name,sample_rate,channels:format=duration", "-of",
+                            "default=noprint_wrappers=1", path});
+    probe.waitForFinished(30000);
+    TProbe result;
+    for (const QString &line : QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n')) {
+        const QString value = line.section(u'=', 1);
+        if (line.startsWith("codec_name="))
+            result.codec = value;
+        else if (line.startsWith("sample_rate="))
+            result.sampleRate = value.toInt();
+        else if (line.startsWith("channels="))
+            result.channels = value.toInt();
+        else if (line.startsWith("duration="))
+            result.duration = value.toDouble();
+    }
+    return result;
+}
+
+int OpenDescriptorCount()
+{
+    return int(QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size());
+}
+
+int ChildProcessCount()
+{
+    int count = 0;
+    const QByteArray self = QByteArray::number(qint64(::getpid()));
+    for (const QString &pid : QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat("/proc/" + pid + "/stat");
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // Fields after the command name, which may itself hold spaces: state, then ppid.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> rest = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (rest.size() > 1 && rest.at(1) == self)
+            ++count;
+    }
+    return count;
+}
+
+long ResidentKiB()
+{
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+QMap<QString, QByteArray> FolderSnapshot(const QString &dir)
+{
+    QMap<QString, QByteArray> snapshot;
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        QByteArray sum = "-";
+        if (!it.fileInfo().isDir() && file.open(QIODevice::ReadOnly))
+            sum = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
+        snapshot.insert(QDir(dir).relativeFilePath(path), sum);
+    }
+    return snapshot;
+}
+
+bool WaitForIdle(TConverterForm &form, int milliseconds)
+{
+    return QTest::qWaitFor(
+        [&] {
+            return !form.IsBusy() && !form.Timer.isActive()
+                && form.FProcess.state() == QProcess::NotRunning;
+        },
+        milliseconds);
+}

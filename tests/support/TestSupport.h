@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QTemporaryDir>
+
+class TConverterForm;
+
+// The build's own codec folder: the tests sit beside its links.
+QString RealCodecDir();
+
+// A temporary program folder with a stand-in codec: a shell script running `body` (with
+// $out set to its last argument, the output path) and the three library files checked.
+class TStandInCodec {
+public:
+    explicit TStandInCodec(const QByteArray &body);
+    QString Dir() const { return FDir.path() + u'/'; }
+
+private:
+    QTemporaryDir FDir;
+};
+
+// Makes `seconds` of a voice-like tone at `path` with the real codec: AMR-NB for ".amr",
+// MP3 otherwise.
+void MakeAudio(const QString &path, double seconds);
+
+struct TProbe {
+    QString codec;
+    int sampleRate = 0;
+    int channels = 0;
+    double duration = 0;
+};
+TProbe Probe(const QString &path);
+
+int OpenDescriptorCount();
+int ChildProcessCount(); // children of this process, zombies included
+long ResidentKiB();
+
+// Every entry below `dir` (relative name) with a checksum of its contents.
+QMap<QString, QByteArray> FolderSnapshot(const QString &dir);
+
+// Waits until the batch is over: idle window, timer off, no codec running.
+bool WaitForIdle(TConverterForm &form, int milliseconds = 20000);
