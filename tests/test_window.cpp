@@ -1,4 +1,193 @@
+// The window as created, idle and busy, its web label, logo and codec files.
+#include "app/BusyState.h"
+#include "app/ConverterForm.h"
+#include "convert/CodecContract.h"
+#include "tests/support/ScriptedSeam.h"
+#include "tests/support/TestSupport.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include <QTreeWidget>
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+    QList<QWidget *> SevenControls(TConverterForm &form)
+    {
+        return {form.PageControl,  form.AMRAddButton,    form.AMRDeleteButton, form.AMRMP3Button,
+                form.MP3AddButton, form.MP3DeleteButton, form.MP3AMRButton};
+    }
+
+    static QWidget *NextTabStop(QWidget *from)
+    {
+        QWidget *next = from->nextInFocusChain();
+        while ((next->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || from->isAncestorOf(next))
+            next = next->nextInFocusChain();
+        return next;
+    }
+
+private slots:
+    void afterCreation()
+    {
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        QCOMPARE(form.windowTitle(), QString("Tolvane 1.4"));
+        QCOMPARE(form.size(), QSize(514, 368));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(form.pos(), QPoint(0, 0));
+        QCOMPARE(form.PageControl->currentIndex(), 0);
+        QCOMPARE(form.PageControl->tabText(0), QString("AMR to MP3"));
+        QCOMPARE(form.PageControl->tabText(1), QString("MP3 to AMR"));
+        QCOMPARE(form.PageControl->focusPolicy(), Qt::NoFocus);
+
+        const struct {
+            QTreeWidget *list;
+            QStringList headers;
+            QList<QPushButton *> buttons;
+            QStringList captions;
+        } pages[] = {
+            {form.AMRListView, {"AMR Audio File", "File Size", "Output MP3 File"},
+             {form.AMRAddButton, form.AMRDeleteButton, form.AMRMP3Button},
+             {"Add AMR Audio", "Delete", "Convert to MP3"}},
+            {form.MP3ListView, {"MP3 Audio File", "File Size", "Output AMR File"},
+             {form.MP3AddButton, form.MP3DeleteButton, form.MP3AMRButton},
+             {"Add MP3 Audio", "Delete", "Convert to AMR"}},
+        };
+        for (const auto &page : pages) {
+            QTreeWidgetItem *header = page.list->headerItem();
+            QCOMPARE(page.list->columnCount(), 3);
+            for (int c = 0; c < 3; ++c)
+                QCOMPARE(header->text(c), page.headers.at(c));
+            QCOMPARE(page.list->columnWidth(0), 180);
+            QCOMPARE(page.list->columnWidth(1), 80);
+            QCOMPARE(page.list->columnWidth(2), 160);
+            QCOMPARE(page.list->selectionMode(), QAbstractItemView::SingleSelection);
+            QCOMPARE(page.list->editTriggers(), QAbstractItemView::NoEditTriggers);
+            QWidget *focus = page.list;
+            for (int b = 0; b < 3; ++b) {
+                QCOMPARE(page.buttons.at(b)->text(), page.captions.at(b));
+                QCOMPARE(NextTabStop(focus), page.buttons.at(b));
+                focus = page.buttons.at(b);
+            }
+        }
+        QCOMPARE(form.AMROpenDialog->nameFilters(), QStringList({"AMR Files (*.amr)", "All Files (*)"}));
+        QCOMPARE(form.MP3OpenDialog->nameFilters(), QStringList({"MP3 Files (*.mp3)", "All Files (*)"}));
+        QCOMPARE(form.AMROpenDialog->defaultSuffix(), QString("amr"));
+        QCOMPARE(form.MP3OpenDialog->defaultSuffix(), QString("mp3"));
+        QCOMPARE(form.MP3OpenDialog->selectedNameFilter(), QString("MP3 Files (*.mp3)"));
+        QCOMPARE(form.AMROpenDialog->fileMode(), QFileDialog::ExistingFile);
+
+        QVERIFY(form.LogPanel->isHidden());
+        QVERIFY(!form.Timer.isActive());
+        QCOMPARE(form.Timer.interval(), 1000);
+        for (QWidget *control : SevenControls(form))
+            QVERIFY(control->isEnabled());
+        QCOMPARE(form.FCurrentRow, -1);
+        QCOMPARE(form.FReadChunk, 1024u);
+        QVERIFY(form.FOutputPath.isEmpty() && form.FOutputDir.isEmpty());
+        QCOMPARE(form.FExeDir, RealCodecDir());
+        QCOMPARE(form.WebLabel->x(), (form.frameGeometry().width() - form.WebLabel->width()) / 2);
+        QCOMPARE(form.WebLabel->text(), QString(kWebAddress));
+        QCOMPARE(form.LogoImage->geometry(), QRect(16, 4, 360, 49));
+    }
+
+    // The tab widget gives its pages whatever size its style needs; anchored controls keep
+    // their margins to the page edges.
+    void anchoredInRealPages()
+    {
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QSize page = form.TabSheet1->size();
+        QCOMPARE(page.width() - form.AMRListView->geometry().right() - 1, 14);
+        QCOMPARE(page.height() - form.AMRListView->geometry().bottom() - 1, 42);
+        QCOMPARE(page.width() - form.AMRMP3Button->geometry().right() - 1, 14);
+        QCOMPARE(page.height() - form.AMRAddButton->geometry().bottom() - 1, 9);
+        QCOMPARE(form.AMRAddButton->x(), 12);
+    }
+
+    void idleAndBusy()
+    {
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        form.EnableControls(false);
+        for (QWidget *control : SevenControls(form))
+            QVERIFY(!control->isEnabled());
+        QVERIFY(form.IsBusy());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        QCOMPARE(form.LogPanel->pos(), PanelPosition(form.frameGeometry().size(), {233, 41}));
+
+        form.EnableControls(true);
+        for (QWidget *control : SevenControls(form))
+            QVERIFY(control->isEnabled());
+        QVERIFY(!form.IsBusy());
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        form.EnableControls(false);
+        form.LogPanel->move(0, 0);
+        form.EnableControls(false);
+        QCOMPARE(form.LogPanel->pos(), PanelPosition(form.frameGeometry().size(), {233, 41}));
+        form.EnableControls(true);
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        // Closing the window while busy leaves no cursor of its own behind either.
+        form.EnableControls(false);
+        form.close();
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void webLabelOpensAddress()
+    {
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.WebLabel->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(form.WebLabel, Qt::LeftButton);
+        QCOMPARE(seam.addresses, QList<QUrl>{QUrl(kWebAddress)});
+        QCOMPARE(QUrl(kWebAddress).host(), QString("tolvane.example"));
+    }
+
+    void logo()
+    {
+        const QImage logo(":/tolvane/logo.png");
+        QCOMPARE(logo.size(), QSize(380, 48));
+        QVERIFY(logo.hasAlphaChannel());
+        QCOMPARE(qAlpha(logo.pixel(379, 47)), 0);
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        QCOMPARE(form.LogoImage->pixmap().size(), QSize(380, 48));
+    }
+
+    // The build links the codec files beside the program, to an ffmpeg with AMR-NB.
+    void codecLinks()
+    {
+        for (const char *name : kCodecFiles) {
+            const QFileInfo link(RealCodecDir() + name);
+            QVERIFY2(link.isSymLink() && link.exists(), name);
+        }
+        for (const char *lib : {"avcodec", "avformat", "avutil"}) {
+            const QString target = QFileInfo(RealCodecDir() + lib + ".dll").symLinkTarget();
+            QVERIFY2(QFileInfo(target).fileName().startsWith(QString("lib") + lib + ".so"),
+                     qPrintable(target));
+        }
+        QProcess codec;
+        codec.start(RealCodecDir() + kCodecProgram, {"-hide_banner", "-encoders"});
+        QVERIFY(codec.waitForFinished());
+        QVERIFY(codec.readAllStandardOutput().contains(" libopencore_amrnb "));
+    }
+};
+
+QTEST_MAIN(TestWindow)
 #include "test_window.moc"
