@@ -1,4 +1,189 @@
+// Starting the codec, reading its console without blocking, and stopping it.
+#include "app/ConverterForm.h"
+#include "tests/support/ScriptedSeam.h"
+#include "tests/support/TestSupport.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTreeWidget>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+namespace {
+
+// A form set to convert `input` into `output` as row 0 of the AMR page.
+void Aim(TConverterForm &form, const QString &input, const QString &output)
+{
+    form.AddAMRFile(input, false);
+    form.FCurrentRow = 0;
+    form.FInputPath = input;
+    form.FOutputPath = output;
+}
+
+// Starts the codec alone, without the monitor that would judge its file.
+TStartResult Start(TConverterForm &form)
+{
+    const TStartResult result = form.StartDecoding();
+    form.Timer.stop();
+    return result;
+}
+
+} // namespace
+
+class TestRunner : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir FDir;
+    QString FMemo;
+
+private slots:
+    void initTestCase()
+    {
+        FMemo = FDir.filePath("memo.amr");
+        MakeAudio(FMemo, 2);
+    }
+
+    void realCodecConverts()
+    {
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        const QString output = FDir.filePath("memo.mp3");
+        Aim(form, FMemo, output);
+        QCOMPARE(form.StartDecoding(), TStartResult::Started);
+        QVERIFY(form.IsBusy() && form.Timer.isActive());
+        form.Timer.stop();
+        QCOMPARE(form.LogPanel->text(), QString("Start to decode audio ..."));
+        QVERIFY(form.AMRListView->topLevelItem(0)->isSelected());
+        QVERIFY(form.FProcess.waitForFinished(20000));
+        QCOMPARE(Probe(output).codec, QString("mp3"));
+        QVERIFY(seam.messages.isEmpty());
+    }
+
+    // Each path is one argument: a name that would close the quotes of a command line and
+    // add options of its own converts like any other and touches no other file.
+    void hostilePathStaysOneArgument()
+    {
+        QTemporaryDir dir;
+        const QString input = dir.filePath(R"(-y "quoted" ünï " -i x -y victim.mp3 .amr)");
+        QFile::copy(FMemo, input);
+        QFile victim(dir.filePath("victim.mp3"));
+        victim.open(QIODevice::WriteOnly);
+        victim.write("keep me");
+        victim.close();
+        const QMap<QString, QByteArray> before = FolderSnapshot(dir.path());
+
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        const QString output = dir.filePath(R"(-y "quoted" ünï " -i x -y victim.mp3 .mp3)");
+        Aim(form, input, output);
+        QCOMPARE(Start(form), TStartResult::Started);
+        QVERIFY(form.FProcess.waitForFinished(20000));
+        QMap<QString, QByteArray> after = FolderSnapshot(dir.path());
+        QCOMPARE(Probe(output).codec, QString("mp3"));
+        after.remove(QFileInfo(output).fileName());
+        QCOMPARE(after, before);
+    }
+
+    void onlyTheLastChunkIsKept_data()
+    {
+        QTest::addColumn<int>("waiting");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("more than a chunk") << 1500 << 476;
+        QTest::newRow("exactly a chunk") << 1024 << 1024;
+        QTest::newRow("three chunks") << 3072 << 1024;
+    }
+    void onlyTheLastChunkIsKept()
+    {
+        QFETCH(int, waiting);
+        QFETCH(int, kept);
+        const TStandInCodec codec(QString("head -c %1 /dev/zero | tr '\\0' a\nprintf b\nexec sleep 30")
+                                      .arg(waiting - 1).toUtf8());
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.FExeDir = codec.Dir();
+        Aim(form, FMemo, FDir.filePath("unused.mp3"));
+        QCOMPARE(Start(form), TStartResult::Started);
+        QTRY_COMPARE(form.FProcess.bytesAvailable(), qint64(waiting));
+        const QString text = form.ReadPipeText(form.FProcess);
+        QCOMPARE(text.size(), kept);
+        QVERIFY(text.endsWith('b'));
+        QCOMPARE(form.FProcess.bytesAvailable(), qint64(0));
+        QVERIFY(form.ReadPipeText(form.FProcess).isEmpty()); // nothing waiting: no wait either
+    }
+
+    void codecThatCannotRun()
+    {
+        const TStandInCodec codec("exit 0");
+        QFile::setPermissions(codec.Dir() + "amrcodec.dll", QFile::ReadOwner | QFile::WriteOwner);
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.FExeDir = codec.Dir();
+        Aim(form, FMemo, FDir.filePath("never.mp3"));
+        QCOMPARE(Start(form), TStartResult::FailedToStart);
+        QCOMPARE(seam.Texts(), QStringList{"Can't start to deocde audio."});
+        QCOMPARE(seam.messages.first().caption, QString("ERROR"));
+        QCOMPARE(seam.messages.first().icon, QMessageBox::Critical);
+        QVERIFY(!form.IsBusy() && !form.Timer.isActive() && form.PageControl->isEnabled());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void vanishedInputStartsNothing()
+    {
+        const QString input = FDir.filePath("vanishing.amr");
+        QFile::copy(FMemo, input);
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        Aim(form, input, FDir.filePath("vanishing.mp3"));
+        QFile::remove(input);
+        QCOMPARE(form.StartDecoding(), TStartResult::NotStarted);
+        QVERIFY(seam.messages.isEmpty());
+        QVERIFY(!form.IsBusy() && !form.Timer.isActive());
+        QCOMPARE(form.FProcess.state(), QProcess::NotRunning);
+        form.FOutputPath.clear();
+        form.FInputPath = FMemo;
+        QCOMPARE(form.StartDecoding(), TStartResult::NotStarted); // no output name
+    }
+
+    void secondStartAndCloseStopTheCodec()
+    {
+        const TStandInCodec codec("exec sleep 60");
+        TScriptedSeam seam;
+        auto *form = new TConverterForm(seam);
+        form->FExeDir = codec.Dir();
+        Aim(*form, FMemo, FDir.filePath("hang.mp3"));
+        QCOMPARE(Start(*form), TStartResult::Started);
+        const qint64 first = form->FProcess.processId();
+        QCOMPARE(Start(*form), TStartResult::Started);
+        const qint64 second = form->FProcess.processId();
+        QVERIFY(!ProcessAlive(first));
+        QVERIFY(ProcessAlive(second));
+        form->close();
+        QVERIFY(!ProcessAlive(second));
+        delete form;
+        QCOMPARE(ChildProcessCount(), 0);
+    }
+
+    // Each start releases what the previous codec held.
+    void manyStartsLeaveNothingBehind()
+    {
+        const TStandInCodec codec("echo size= 1kB time=0");
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.FExeDir = codec.Dir();
+        Aim(form, FMemo, FDir.filePath("fast.mp3"));
+        const auto once = [&] {
+            QCOMPARE(Start(form), TStartResult::Started);
+            QTRY_COMPARE(form.FProcess.state(), QProcess::NotRunning);
+            form.ReadPipeText(form.FProcess);
+        };
+        once();
+        const int descriptors = OpenDescriptorCount();
+        for (int i = 0; i < 60; ++i)
+            once();
+        QCOMPARE(OpenDescriptorCount(), descriptors);
+        QCOMPARE(ChildProcessCount(), 0);
+    }
+};
+
+QTEST_MAIN(TestRunner)
 #include "test_runner.moc"

@@ -90,6 +90,15 @@ int ChildProcessCount()
     return count;
 }
 
+bool ProcessAlive(qint64 pid)
+{
+    QFile stat(QString("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2, 1) != "Z";
+}
+
 long ResidentKiB()
 {
     QFile status("/proc/self/status");

@@ -35,6 +35,7 @@ TProbe Probe(const QString &path);
 
 int OpenDescriptorCount();
 int ChildProcessCount(); // children of this process, zombies included
+bool ProcessAlive(qint64 pid); // exists and is not a zombie
 long ResidentKiB();
 
 // Every entry below `dir` (relative name) with a checksum of its contents.
