@@ -1,4 +1,324 @@
+// Whole batches: the Convert buttons, output names, the monitor's judgement of each file.
+#include "app/ConverterForm.h"
+#include "tests/support/ScriptedSeam.h"
+#include "tests/support/TestSupport.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include <QTreeWidget>
+
+namespace {
+
+const QString kFailed = "Can't decode file.";
+const QString kSuccess = "Success conversion, Output files save in the output folder.";
+
+// A stand-in whose behaviour follows the input's name; it logs every input it is given.
+const QByteArray kByName = R"(in=$2
+echo "$in" >> "$(dirname "$0")/inputs.log"
+case "$in" in
+  *silent*) echo "Unknown encoder 'nothing'" ;;
+  *empty*) : > "$out" ;;
+  *slow*) sleep 0.4; echo data > "$out" ;;
+  *) echo "size=       1kB time=00:00:01.00"; echo data > "$out" ;;
+esac)";
+
+QStringList Outputs(QTreeWidget *list)
+{
+    QStringList outputs;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        outputs << list->topLevelItem(i)->text(TConverterForm::OutputColumn);
+    return outputs;
+}
+
+QString Touch(const QString &path, const QByteArray &contents = "x")
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(contents);
+    return path;
+}
+
+struct TBatch {
+    TScriptedSeam seam;
+    TConverterForm form{seam};
+    QTemporaryDir dir;
+
+    explicit TBatch(const QString &exeDir = RealCodecDir())
+    {
+        form.FExeDir = exeDir;
+        form.Timer.setInterval(50);
+    }
+    void Add(const QStringList &paths)
+    {
+        for (const QString &path : paths)
+            form.PageControl->currentIndex() == 0 ? form.AddAMRFile(path, false)
+                                                  : form.AddMP3File(path, false);
+    }
+    bool Convert(const QString &folder)
+    {
+        seam.folderAnswers = {folder};
+        form.PageControl->currentIndex() == 0 ? form.AMRMP3ButtonClick() : form.MP3AMRButtonClick();
+        return WaitForIdle(form);
+    }
+    QString Path(const QString &name) const { return dir.filePath(name); }
+};
+
+} // namespace
+
+class TestBatch : public QObject {
+    Q_OBJECT
+
+private slots:
+    void refusedBeforeStarting()
+    {
+        TBatch batch;
+        batch.form.AMRMP3ButtonClick();
+        batch.form.PageControl->setCurrentIndex(1);
+        batch.form.MP3AMRButtonClick();
+        QCOMPARE(batch.seam.Texts(), QStringList({"Please select one AMR file.", "Please select one MP3 file."}));
+        QCOMPARE(batch.seam.messages.first().icon, QMessageBox::Information);
+
+        // A codec file missing, here as a link that dangles after an upgrade.
+        const TStandInCodec codec(kByName);
+        QFile::remove(codec.Dir() + "avformat.dll");
+        QFile::link("/nonexistent/libavformat.so.0", codec.Dir() + "avformat.dll");
+        batch.form.FExeDir = codec.Dir();
+        batch.Add({Touch(batch.Path("in/a.mp3"))});
+        batch.form.MP3ListView->topLevelItem(0)->setText(2, "earlier output");
+        batch.seam.messages.clear();
+        batch.form.MP3AMRButton->click();
+        QCOMPARE(batch.seam.Texts(), QStringList{"Audio codec error, please reinstall this software."});
+        QCOMPARE(batch.seam.messages.first().caption, QString("ERROR"));
+        QCOMPARE(batch.seam.messages.first().icon, QMessageBox::Critical);
+        QVERIFY(batch.seam.folderRequests.isEmpty());
+
+        // Cancelled chooser, then a folder that is not there.
+        batch.form.FExeDir = RealCodecDir();
+        batch.seam.messages.clear();
+        batch.form.MP3AMRButtonClick();
+        QVERIFY(batch.seam.messages.isEmpty());
+        QCOMPARE(batch.seam.folderRequests.last().title, QString("Select folder to save AMR files."));
+        QCOMPARE(batch.seam.folderRequests.last().folder, batch.Path("in"));
+        batch.Convert(batch.Path("gone"));
+        QCOMPARE(batch.seam.Texts(), QStringList{"Directory \"" + batch.Path("gone") + "\" don't exists."});
+        QCOMPARE(batch.seam.messages.first().caption, QString("ERROR"));
+        QCOMPARE(Outputs(batch.form.MP3ListView), QStringList{"earlier output"});
+        QVERIFY(!batch.form.IsBusy());
+        QCOMPARE(batch.form.FCurrentRow, -1);
+    }
+
+    void goodStartAndWhereTheChooserOpens()
+    {
+        const TStandInCodec codec("exec sleep 60");
+        TBatch batch(codec.Dir());
+        batch.Add({Touch(batch.Path("a/x.amr")), Touch(batch.Path("a/y.amr"))});
+        batch.form.AMRListView->topLevelItem(1)->setText(2, "stale");
+        QDir().mkpath(batch.Path("out"));
+        batch.seam.folderAnswers = {batch.Path("out")};
+        batch.form.AMRMP3ButtonClick();
+        QCOMPARE(batch.seam.folderRequests.last().title, QString("Select folder to save MP3 files."));
+        QCOMPARE(batch.seam.folderRequests.last().folder, batch.Path("a"));
+        QCOMPARE(Outputs(batch.form.AMRListView), QStringList({"", ""}));
+        QCOMPARE(batch.form.FCurrentRow, 0);
+        QCOMPARE(batch.form.FInputName, QString("x.amr"));
+        QCOMPARE(batch.form.FOutputPath, batch.Path("out/x.mp3"));
+        QVERIFY(batch.form.IsBusy() && batch.form.FProcess.state() == QProcess::Running);
+        batch.form.FormDestroy();
+        batch.form.EnableControls(true);
+
+        // The chosen folder stands until a file is added from elsewhere.
+        batch.form.AMRMP3ButtonClick();
+        QCOMPARE(batch.seam.folderRequests.last().folder, batch.Path("out"));
+        batch.Add({Touch(batch.Path("c/z.amr"))});
+        batch.form.AMRMP3ButtonClick();
+        QCOMPARE(batch.seam.folderRequests.last().folder, batch.Path("c"));
+    }
+
+    void realAmrToMp3()
+    {
+        TBatch batch;
+        const QList<double> seconds{1.5, 3, 6};
+        QStringList inputs;
+        for (int i = 0; i < seconds.size(); ++i) {
+            inputs << batch.Path(QString("memos/memo %1.amr").arg(i));
+            QDir().mkpath(batch.Path("memos"));
+            MakeAudio(inputs.last(), seconds.at(i));
+        }
+        const auto before = FolderSnapshot(batch.Path("memos"));
+        batch.Add(inputs);
+        QDir().mkpath(batch.Path("out"));
+        QVERIFY(batch.Convert(batch.Path("out")));
+
+        QCOMPARE(batch.seam.Texts(), QStringList{kSuccess});
+        QCOMPARE(batch.seam.messages.first().icon, QMessageBox::Information);
+        const QStringList outputs = Outputs(batch.form.AMRListView);
+        for (int i = 0; i < seconds.size(); ++i) {
+            QCOMPARE(outputs.at(i), batch.Path(QString("out/memo %1.mp3").arg(i)));
+            const TProbe probe = Probe(outputs.at(i));
+            QCOMPARE(probe.codec, QString("mp3"));
+            QVERIFY2(qAbs(probe.duration - seconds.at(i)) < 0.3, qPrintable(QString::number(probe.duration)));
+        }
+        QCOMPARE(batch.form.FCurrentRow, -1);
+        QVERIFY(batch.form.FOutputPath.isEmpty());
+        QVERIFY(batch.form.PageControl->isEnabled());
+        QCOMPARE(FolderSnapshot(batch.Path("memos")), before);
+    }
+
+    void realMp3ToAmr()
+    {
+        TBatch batch;
+        batch.form.PageControl->setCurrentIndex(1);
+        QDir().mkpath(batch.Path("in"));
+        MakeAudio(batch.Path("in/song.mp3"), 2);
+        MakeAudio(batch.Path("in/tune"), 1); // an MP3 without an extension
+        batch.Add({batch.Path("in/song.mp3"), batch.Path("in/tune")});
+        QVERIFY(batch.Convert(batch.Path("in")));
+        QCOMPARE(batch.seam.Texts(), QStringList{kSuccess});
+        QCOMPARE(Outputs(batch.form.MP3ListView),
+                 QStringList({batch.Path("in/song.amr"), batch.Path("in/tune.amr")}));
+        for (const QString &output : Outputs(batch.form.MP3ListView)) {
+            const TProbe probe = Probe(output);
+            QCOMPARE(probe.codec, QString("amr_nb"));
+            QCOMPARE(probe.sampleRate, 8000);
+            QCOMPARE(probe.channels, 1);
+        }
+    }
+
+    // Names are chosen on disk as each row starts: earlier outputs and files already
+    // there push later rows to numbered names, and nothing is overwritten.
+    void sameNamesNeverOverwrite()
+    {
+        const TStandInCodec codec(kByName);
+        TBatch batch(codec.Dir());
+        batch.Add({Touch(batch.Path("a/x.amr")), Touch(batch.Path("b/x.amr"))});
+        const QString out = batch.Path("out");
+        Touch(out + "/x(1).mp3/inside"); // a folder of that name is taken too
+        QFile::link(batch.Path("nowhere"), out + "/x(2).mp3");
+        QVERIFY(batch.Convert(out));
+        QCOMPARE(Outputs(batch.form.AMRListView), QStringList({out + "/x.mp3", out + "/x(3).mp3"}));
+        QVERIFY(batch.Convert(out));
+        QCOMPARE(Outputs(batch.form.AMRListView), QStringList({out + "/x(4).mp3", out + "/x(5).mp3"}));
+        QVERIFY(!QFile::exists(batch.Path("nowhere")));
+    }
+
+    void failedFilesAndTheBatchGoesOn()
+    {
+        const TStandInCodec codec(kByName);
+        TBatch batch(codec.Dir());
+        const QStringList inputs{Touch(batch.Path("in/empty.amr")), Touch(batch.Path("in/silent.amr")),
+                                 Touch(batch.Path("in/good.amr"))};
+        batch.Add(inputs);
+        QVERIFY(batch.Convert(batch.Path("in")));
+        QCOMPARE(batch.seam.Texts(), QStringList({kFailed, kFailed, kSuccess}));
+        QCOMPARE(batch.seam.messages.first().caption, QString("INFORMATION"));
+        QCOMPARE(batch.seam.messages.first().icon, QMessageBox::Critical);
+        QVERIFY(batch.seam.messages.at(1).details.contains("Unknown encoder 'nothing'"));
+        QVERIFY(!QFile::exists(batch.Path("in/empty.mp3"))); // the empty output is deleted
+        QCOMPARE(Outputs(batch.form.AMRListView), QStringList({"", "", batch.Path("in/good.mp3")}));
+
+        // The last row failing: no success message.
+        TBatch last(codec.Dir());
+        last.Add({Touch(last.Path("in/good.amr")), Touch(last.Path("in/silent.amr"))});
+        QVERIFY(last.Convert(last.Path("in")));
+        QCOMPARE(last.seam.Texts(), QStringList{kFailed});
+    }
+
+    // A row whose input went away after it was added is reported, first row or not.
+    void vanishedInputs()
+    {
+        const TStandInCodec codec(kByName);
+        TBatch batch(codec.Dir());
+        batch.Add({Touch(batch.Path("in/first.amr")), Touch(batch.Path("in/slow.amr")),
+                   Touch(batch.Path("in/third.amr")), Touch(batch.Path("in/fourth.amr"))});
+        QFile::remove(batch.Path("in/first.amr"));
+        batch.seam.folderAnswers = {batch.Path("in")};
+        batch.form.AMRMP3ButtonClick();
+        QCOMPARE(batch.form.FCurrentRow, 1);
+        QFile::remove(batch.Path("in/third.amr")); // while row 1 converts
+        QVERIFY(WaitForIdle(batch.form));
+        QCOMPARE(batch.seam.Texts(), QStringList({kFailed, kFailed, kSuccess}));
+        QVERIFY(batch.seam.messages.at(1).details.contains("third.amr"));
+        QCOMPARE(Outputs(batch.form.AMRListView),
+                 QStringList({"", batch.Path("in/slow.mp3"), "", batch.Path("in/fourth.mp3")}));
+    }
+
+    // A tick delivered while another tick's message box is open returns at once.
+    void nestedTicksJudgeOnce()
+    {
+        const TStandInCodec codec(kByName);
+        TBatch batch(codec.Dir());
+        batch.Add({Touch(batch.Path("in/silent1.amr")), Touch(batch.Path("in/silent2.amr"))});
+        batch.seam.onMessage = [&](const TMessage &) {
+            batch.form.TimerTimer();
+            QTest::qWait(200);
+        };
+        QVERIFY(batch.Convert(batch.Path("in")));
+        QCOMPARE(batch.seam.Texts(), QStringList({kFailed, kFailed}));
+        QFile log(codec.Dir() + "inputs.log");
+        log.open(QIODevice::ReadOnly);
+        QCOMPARE(log.readAll().count('\n'), 2);
+    }
+
+    void progressCaption_data()
+    {
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("size") << QByteArray("size=      12kB time=00:00:01") << "Decoding audio 12kb";
+        QTest::newRow("spaces") << QByteArray("size=     time=00:00:01") << "Decoding audio ";
+        QTest::newRow("time first") << QByteArray("time=00:00:01 size= 3kB") << "Start to decode audio ...";
+    }
+    void progressCaption()
+    {
+        QFETCH(QByteArray, report);
+        QFETCH(QString, caption);
+        const TStandInCodec codec("printf '" + report + "'\nexec sleep 60");
+        TBatch batch(codec.Dir());
+        batch.Add({Touch(batch.Path("in/a.amr"))});
+        batch.seam.folderAnswers = {batch.Path("in")};
+        batch.form.AMRMP3ButtonClick();
+        QTest::qWait(400); // eight ticks
+        QCOMPARE(batch.form.LogPanel->text(), caption);
+    }
+
+    // After a codec ends its file is judged at once; while it runs, one poll a second.
+    void promptAdvanceAtTheRealInterval()
+    {
+        const TStandInCodec fast(kByName);
+        TBatch batch(fast.Dir());
+        batch.form.Timer.setInterval(1000);
+        batch.Add({Touch(batch.Path("in/a.amr")), Touch(batch.Path("in/b.amr")), Touch(batch.Path("in/c.amr"))});
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(batch.Convert(batch.Path("in")));
+        QVERIFY2(clock.elapsed() < 900, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(batch.seam.Texts(), QStringList{kSuccess});
+
+        const TStandInCodec chatty("for i in $(seq 40); do echo \"size= ${i}kB time=0\"; sleep 0.05; done\n"
+                                   "echo data > \"$out\"");
+        TBatch polled(chatty.Dir());
+        polled.form.Timer.setInterval(1000);
+        polled.Add({Touch(polled.Path("in/a.amr"))});
+        polled.seam.folderAnswers = {polled.Path("in")};
+        polled.form.AMRMP3ButtonClick();
+        // Every poll empties what is waiting; count how often that happens while it runs.
+        int polls = 0;
+        qint64 waiting = 0;
+        clock.restart();
+        while (polled.form.FProcess.state() == QProcess::Running) {
+            QTest::qWait(20);
+            const qint64 now = polled.form.FProcess.bytesAvailable();
+            polls += now < waiting;
+            waiting = now;
+        }
+        QVERIFY2(polls <= clock.elapsed() / 1000 + 1, qPrintable(QString::number(polls)));
+        QVERIFY(WaitForIdle(polled.form, 3000));
+        QCOMPARE(polled.seam.Texts(), QStringList{kSuccess});
+    }
+};
+
+QTEST_MAIN(TestBatch)
 #include "test_batch.moc"
