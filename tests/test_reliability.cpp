@@ -1,4 +1,228 @@
+// Long batches, failing codecs, unwritable folders and hostile file names.
+#include "app/ConverterForm.h"
+#include "tests/support/ScriptedSeam.h"
+#include "tests/support/TestSupport.h"
+
+#include <QProcess>
+#include <QTabWidget>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include <QTreeWidget>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QString kFailed = "Can't decode file.";
+const QString kSuccess = "Success conversion, Output files save in the output folder.";
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true; // its quarantine makes resident memory grow by design
+#else
+constexpr bool kSanitized = false;
+#endif
+
+QString Touch(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("x");
+    return path;
+}
+
+QStringList Outputs(QTreeWidget *list)
+{
+    QStringList outputs;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        outputs << list->topLevelItem(i)->text(TConverterForm::OutputColumn);
+    return outputs;
+}
+
+// Converts `inputs` into `folder` on the AMR page and waits for the batch to end.
+bool RunBatch(TConverterForm &form, TScriptedSeam &seam, const QStringList &inputs,
+              const QString &folder, int milliseconds = 60000)
+{
+    form.AMRListView->clear();
+    for (const QString &input : inputs)
+        form.AddAMRFile(input, false);
+    seam.folderAnswers = {folder};
+    form.AMRMP3ButtonClick();
+    return WaitForIdle(form, milliseconds);
+}
+
+} // namespace
+
+class TestReliability : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir FDir;
+    QString FMemo;
+
+private slots:
+    void initTestCase()
+    {
+        FMemo = FDir.filePath("memo.amr");
+        MakeAudio(FMemo, 2);
+    }
+
+    // Every row judged once, and nothing piles up over hundreds of files.
+    void longBatch()
+    {
+        const TStandInCodec codec("echo \"$2\" >> \"$(dirname \"$0\")/inputs.log\"\n"
+                                  "echo 'size=  1kB time=0'\necho data > \"$out\"");
+        QTemporaryDir dir;
+        QStringList inputs;
+        for (int i = 0; i < 300; ++i)
+            inputs << Touch(dir.filePath(QString("memo%1.amr").arg(i)));
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.FExeDir = codec.Dir();
+        form.Timer.setInterval(5);
+
+        QVERIFY(RunBatch(form, seam, inputs.mid(0, 30), dir.path())); // warm-up
+        QFile::remove(codec.Dir() + "inputs.log");
+        const int descriptors = OpenDescriptorCount();
+        const long memory = ResidentKiB();
+        seam.messages.clear();
+
+        QVERIFY(RunBatch(form, seam, inputs, dir.path(), 300000));
+        QCOMPARE(seam.Texts(), QStringList{kSuccess});
+        QFile log(codec.Dir() + "inputs.log");
+        log.open(QIODevice::ReadOnly);
+        QCOMPARE(QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts), inputs);
+        log.close();
+        QCOMPARE(Outputs(form.AMRListView).filter(".mp3").size(), 300);
+        QCOMPARE(OpenDescriptorCount(), descriptors);
+        QCOMPARE(ChildProcessCount(), 0);
+        if (!kSanitized)
+            QVERIFY2(ResidentKiB() - memory < 4096, qPrintable(QString::number(ResidentKiB() - memory)));
+    }
+
+    void codecKilledMidFile()
+    {
+        const TStandInCodec codec("case \"$2\" in *crash*) echo partial > \"$out\"; kill -9 $$ ;; esac\n"
+                                  "echo data > \"$out\"");
+        QTemporaryDir dir;
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.FExeDir = codec.Dir();
+        QVERIFY(RunBatch(form, seam, {Touch(dir.filePath("crash.amr")), Touch(dir.filePath("fine.amr"))},
+                         dir.path()));
+        QCOMPARE(seam.Texts(), QStringList({kFailed, kSuccess}));
+        QVERIFY(seam.messages.first().details.contains("signal 9"));
+        QVERIFY(!QFile::exists(dir.filePath("crash.mp3"))); // truncated, so not kept
+        QCOMPARE(Outputs(form.AMRListView), QStringList({"", dir.filePath("fine.mp3")}));
+    }
+
+    void hangingCodecEndsWithTheWindow()
+    {
+        const TStandInCodec codec("exec sleep 600");
+        QTemporaryDir dir;
+        TScriptedSeam seam;
+        auto *form = new TConverterForm(seam);
+        form->FExeDir = codec.Dir();
+        form->show();
+        QVERIFY(!RunBatch(*form, seam, {Touch(dir.filePath("a.amr"))}, dir.path(), 1500));
+        const qint64 codecPid = form->FProcess.processId();
+        QVERIFY(ProcessAlive(codecPid));
+        form->close();
+        QVERIFY(!ProcessAlive(codecPid));
+        delete form;
+        QCOMPARE(ChildProcessCount(), 0);
+    }
+
+    // Each name either converts or fails with the program's own message, and no file but
+    // the chosen output is made or changed.
+    void hostileNames()
+    {
+        QTemporaryDir dir;
+        const QStringList names{
+            "with spaces and 'single' and \"double\" quotes.amr",
+            "new\nline.amr",
+            "-y -i leading dash.amr",
+            "$(touch pwned) `touch pwned2`.amr",
+            "back\\slash:colon:c:\\x.amr",
+            "ünïcödé тест 語音.amr",
+            QString(251, 'n') + ".amr",
+        };
+        QStringList inputs;
+        for (const QString &name : names) {
+            inputs << dir.filePath(name);
+            QVERIFY2(QFile::copy(FMemo, inputs.last()), qPrintable(name));
+        }
+        const QMap<QString, QByteArray> before = FolderSnapshot(dir.path());
+        const QStringList cwdBefore = QDir::current().entryList();
+
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.Timer.setInterval(50);
+        QVERIFY(RunBatch(form, seam, inputs, dir.path()));
+
+        QMap<QString, QByteArray> after = FolderSnapshot(dir.path());
+        const QStringList outputs = Outputs(form.AMRListView);
+        int converted = 0;
+        for (const QString &output : outputs) {
+            if (output.isEmpty())
+                continue;
+            ++converted;
+            QCOMPARE(Probe(output).codec, QString("mp3"));
+            after.remove(QFileInfo(output).fileName());
+        }
+        QCOMPARE(after, before);
+        QCOMPARE(QDir::current().entryList(), cwdBefore);
+        QCOMPARE(seam.Texts().count(kFailed), names.size() - converted);
+        QCOMPARE(converted, names.size());
+    }
+
+    // From here on this process has given up its superuser file rights.
+    void unwritableOutputFolder()
+    {
+        if (!GiveUpFileOverrides())
+            QSKIP("cannot give up the superuser's file rights here");
+        QTemporaryDir dir;
+        QDir().mkdir(dir.filePath("in"));
+        QDir().mkdir(dir.filePath("locked"));
+        const QStringList inputs{dir.filePath("in/a.amr"), dir.filePath("in/b.amr")};
+        for (const QString &input : inputs)
+            QFile::copy(FMemo, input);
+        ::chmod(QFile::encodeName(dir.filePath("locked")).constData(), 0555);
+        QProcess probe;
+        probe.start("touch", {dir.filePath("locked/probe")});
+        probe.waitForFinished();
+        if (QFile::exists(dir.filePath("locked/probe")))
+            QSKIP("the codec would still write past the folder's permissions here");
+        const QMap<QString, QByteArray> before = FolderSnapshot(dir.path());
+
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.Timer.setInterval(50);
+        QVERIFY(RunBatch(form, seam, inputs, dir.filePath("locked")));
+        QCOMPARE(seam.Texts(), QStringList({kFailed, kFailed}));
+        QVERIFY(seam.messages.first().details.contains("Permission denied"));
+        QVERIFY(!form.IsBusy() && form.FCurrentRow == -1);
+        QCOMPARE(FolderSnapshot(dir.path()), before);
+        ::chmod(QFile::encodeName(dir.filePath("locked")).constData(), 0755);
+    }
+
+    // An output that cannot be opened to be measured is still the user's file.
+    void unreadableOutputIsKept()
+    {
+        if (!GiveUpFileOverrides())
+            QSKIP("cannot give up the superuser's file rights here");
+        const TStandInCodec codec("echo data > \"$out\"; chmod 000 \"$out\"");
+        QTemporaryDir dir;
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.FExeDir = codec.Dir();
+        QVERIFY(RunBatch(form, seam, {Touch(dir.filePath("a.amr"))}, dir.path()));
+        QFile output(dir.filePath("a.mp3"));
+        if (output.open(QIODevice::ReadOnly))
+            QSKIP("files stay readable to this process here");
+        QCOMPARE(seam.Texts(), QStringList{kSuccess});
+        QCOMPARE(Outputs(form.AMRListView), QStringList{output.fileName()});
+        QVERIFY(output.exists());
+        output.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+};
+
+QTEST_MAIN(TestReliability)
 #include "test_reliability.moc"

@@ -41,5 +41,10 @@ long ResidentKiB();
 // Every entry below `dir` (relative name) with a checksum of its contents.
 QMap<QString, QByteArray> FolderSnapshot(const QString &dir);
 
+// Takes from this process, and every codec it starts, the right of a superuser to read
+// and write past file permissions, so that tests can make files and folders unreadable or
+// unwritable. False when the rights could not be given up.
+bool GiveUpFileOverrides();
+
 // Waits until the batch is over: idle window, timer off, no codec running.
 bool WaitForIdle(TConverterForm &form, int milliseconds = 20000);
