@@ -1,0 +1,204 @@
+// Measures Tolvane: start-up, and a batch of voice memos through the real window and the
+// real codec compared with running the codec directly. Run it with `make bench`.
+//   tolvane_bench [--runs N] [--no-before]
+#include "app/ConverterForm.h"
+#include "tests/support/ScriptedSeam.h"
+#include "tests/support/TestSupport.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int kMemos = 20;
+
+struct TSeries {
+    QString name;
+    QString unit;
+    QList<double> values;
+
+    double Median() const
+    {
+        QList<double> sorted = values;
+        std::sort(sorted.begin(), sorted.end());
+        const qsizetype n = sorted.size();
+        return n % 2 ? sorted.at(n / 2) : (sorted.at(n / 2 - 1) + sorted.at(n / 2)) / 2;
+    }
+};
+
+double CpuSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage); // this process only: the codec's time is excluded
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Child mode: show the window, report its resident memory, exit.
+int StartupProbe(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    TScriptedSeam seam;
+    TConverterForm form(seam);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
+    std::printf("shown %ld\n", ResidentKiB());
+    std::fflush(stdout);
+    return 0;
+}
+
+struct TBatchFigures {
+    double seconds = 0;
+    double cpuSeconds = 0;
+    double longestStallMs = 0;
+};
+
+TBatchFigures RunWindowBatch(const QStringList &memos, const QString &folder, bool prompt)
+{
+    TScriptedSeam seam;
+    TConverterForm form(seam);
+    form.FPromptAdvance = prompt;
+    for (const QString &memo : memos)
+        form.AddAMRFile(memo, false);
+
+    // The event loop's longest absence, seen by a fine-grained timer.
+    QElapsedTimer sinceTick;
+    double longestGapMs = 0;
+    QTimer watch;
+    watch.setTimerType(Qt::PreciseTimer);
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        longestGapMs = std::max(longestGapMs, sinceTick.nsecsElapsed() / 1e6);
+        sinceTick.restart();
+    });
+
+    // The batch runs in a plain event loop, as in the program, which ends at the last message.
+    QEventLoop loop;
+    seam.onMessage = [&](const TMessage &) { QTimer::singleShot(0, &loop, &QEventLoop::quit); };
+    seam.folderAnswers = {folder};
+    QElapsedTimer clock;
+    const double cpuBefore = CpuSeconds();
+    clock.start();
+    sinceTick.start();
+    watch.start();
+    form.AMRMP3ButtonClick();
+    loop.exec();
+    if (form.IsBusy() || seam.Texts() != QStringList{"Success conversion, Output files save in the output folder."})
+        qFatal("the batch did not end in success");
+    TBatchFigures figures;
+    figures.seconds = clock.nsecsElapsed() / 1e9;
+    figures.cpuSeconds = CpuSeconds() - cpuBefore;
+    figures.longestStallMs = std::max(0.0, longestGapMs - watch.interval());
+    return figures;
+}
+
+double RunDirect(const QStringList &memos, const QString &folder)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (const QString &memo : memos) {
+        QProcess codec;
+        codec.setProcessChannelMode(QProcess::MergedChannels);
+        codec.start(RealCodecDir() + "amrcodec.dll",
+                    {"-i", memo, "-y", folder + '/' + QFileInfo(memo).completeBaseName() + ".mp3"});
+        codec.waitForFinished(-1);
+        codec.readAll();
+    }
+    return clock.nsecsElapsed() / 1e9;
+}
+
+void Print(const QList<TSeries> &table)
+{
+    std::printf("\n| %-44s | %10s | %21s |\n", "measure", "median", "spread (min - max)");
+    std::printf("|%s|%s|%s|\n", QByteArray(46, '-').constData(), QByteArray(12, '-').constData(),
+                QByteArray(23, '-').constData());
+    for (const TSeries &row : table) {
+        const auto [low, high] = std::minmax_element(row.values.begin(), row.values.end());
+        std::printf("| %-44s | %7.3f %-2s | %8.3f - %8.3f %-2s |\n", qPrintable(row.name),
+                    row.Median(), qPrintable(row.unit), *low, *high, qPrintable(row.unit));
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "--startup-probe") == 0)
+        return StartupProbe(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    const int runs = std::max(1, int(arguments.value(arguments.indexOf("--runs") + 1, "5").toInt()));
+    const bool before = !arguments.contains("--no-before");
+
+    TSeries startup{"start-up: process start to window shown", "ms", {}};
+    TSeries memory{"resident memory with the window shown", "MB", {}};
+    for (int i = 0; i < runs + 2; ++i) {
+        QProcess probe;
+        QElapsedTimer clock;
+        clock.start();
+        probe.start(application.applicationFilePath(), {"--startup-probe"});
+        if (!probe.waitForReadyRead(30000))
+            qFatal("the start-up probe did not report");
+        const double ms = clock.nsecsElapsed() / 1e6;
+        const QByteArray line = probe.readLine();
+        probe.waitForFinished();
+        if (i < 2)
+            continue; // warm the file cache first
+        startup.values << ms;
+        memory.values << line.split(' ').value(1).trimmed().toDouble() / 1024;
+    }
+
+    QTemporaryDir work;
+    QStringList memos;
+    std::printf("making %d memos of 5 to 60 s ...\n", kMemos);
+    for (int i = 0; i < kMemos; ++i) {
+        memos << work.filePath(QString("memo%1.amr").arg(i, 2, 10, QChar('0')));
+        MakeAudio(memos.last(), 5 + i * 55.0 / (kMemos - 1));
+    }
+
+    TSeries direct{"20 memos, codec run directly", "s", {}};
+    TSeries windowAfter{"20 memos through the window", "s", {}};
+    TSeries ratio{"ratio window / direct", "x", {}};
+    TSeries overhead{"overhead per file", "ms", {}};
+    TSeries cpu{"window's own processor time in the batch", "s", {}};
+    TSeries stall{"longest event-loop stall in the batch", "ms", {}};
+    TSeries windowBefore{"20 memos, one-second ticks only (before)", "s", {}};
+    TSeries ratioBefore{"ratio one-second ticks / direct (before)", "x", {}};
+    for (int run = 0; run < runs; ++run) {
+        const QString out = work.filePath(QString("out%1").arg(run));
+        QDir().mkpath(out + "/direct");
+        QDir().mkpath(out + "/window");
+        const double directSeconds = RunDirect(memos, out + "/direct");
+        const TBatchFigures figures = RunWindowBatch(memos, out + "/window", true);
+        direct.values << directSeconds;
+        windowAfter.values << figures.seconds;
+        ratio.values << figures.seconds / directSeconds;
+        overhead.values << (figures.seconds - directSeconds) * 1000 / kMemos;
+        cpu.values << figures.cpuSeconds;
+        stall.values << figures.longestStallMs;
+        if (before) {
+            QDir().mkpath(out + "/before");
+            const double seconds = RunWindowBatch(memos, out + "/before", false).seconds;
+            windowBefore.values << seconds;
+            ratioBefore.values << seconds / directSeconds;
+        }
+        std::printf("run %d of %d done\n", run + 1, runs);
+        std::fflush(stdout);
+    }
+
+    QList<TSeries> table{startup, memory, direct, windowAfter, ratio, overhead, cpu, stall};
+    if (before)
+        table << windowBefore << ratioBefore;
+    Print(table);
+    std::printf("\n%d runs; the batch uses the real 1000 ms timer.\n", runs);
+    return 0;
+}
