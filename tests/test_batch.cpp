@@ -12,9 +12,6 @@
 
 namespace {
 
-const QString kFailed = "Can't decode file.";
-const QString kSuccess = "Success conversion, Output files save in the output folder.";
-
 // A stand-in whose behaviour follows the input's name; it logs every input it is given.
 const QByteArray kByName = R"(in=$2
 echo "$in" >> "$(dirname "$0")/inputs.log"
@@ -24,23 +21,6 @@ case "$in" in
   *slow*) sleep 0.4; echo data > "$out" ;;
   *) echo "size=       1kB time=00:00:01.00"; echo data > "$out" ;;
 esac)";
-
-QStringList Outputs(QTreeWidget *list)
-{
-    QStringList outputs;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        outputs << list->topLevelItem(i)->text(TConverterForm::OutputColumn);
-    return outputs;
-}
-
-QString Touch(const QString &path, const QByteArray &contents = "x")
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(contents);
-    return path;
-}
 
 struct TBatch {
     TScriptedSeam seam;
@@ -153,7 +133,7 @@ private slots:
         QDir().mkpath(batch.Path("out"));
         QVERIFY(batch.Convert(batch.Path("out")));
 
-        QCOMPARE(batch.seam.Texts(), QStringList{kSuccess});
+        QCOMPARE(batch.seam.Texts(), QStringList{kSuccessText});
         QCOMPARE(batch.seam.messages.first().icon, QMessageBox::Information);
         const QStringList outputs = Outputs(batch.form.AMRListView);
         for (int i = 0; i < seconds.size(); ++i) {
@@ -177,7 +157,7 @@ private slots:
         MakeAudio(batch.Path("in/tune"), 1); // an MP3 without an extension
         batch.Add({batch.Path("in/song.mp3"), batch.Path("in/tune")});
         QVERIFY(batch.Convert(batch.Path("in")));
-        QCOMPARE(batch.seam.Texts(), QStringList{kSuccess});
+        QCOMPARE(batch.seam.Texts(), QStringList{kSuccessText});
         QCOMPARE(Outputs(batch.form.MP3ListView),
                  QStringList({batch.Path("in/song.amr"), batch.Path("in/tune.amr")}));
         for (const QString &output : Outputs(batch.form.MP3ListView)) {
@@ -213,7 +193,7 @@ private slots:
                                  Touch(batch.Path("in/good.amr"))};
         batch.Add(inputs);
         QVERIFY(batch.Convert(batch.Path("in")));
-        QCOMPARE(batch.seam.Texts(), QStringList({kFailed, kFailed, kSuccess}));
+        QCOMPARE(batch.seam.Texts(), QStringList({kFailedText, kFailedText, kSuccessText}));
         QCOMPARE(batch.seam.messages.first().caption, QString("INFORMATION"));
         QCOMPARE(batch.seam.messages.first().icon, QMessageBox::Critical);
         QVERIFY(batch.seam.messages.at(1).details.contains("Unknown encoder 'nothing'"));
@@ -224,7 +204,7 @@ private slots:
         TBatch last(codec.Dir());
         last.Add({Touch(last.Path("in/good.amr")), Touch(last.Path("in/silent.amr"))});
         QVERIFY(last.Convert(last.Path("in")));
-        QCOMPARE(last.seam.Texts(), QStringList{kFailed});
+        QCOMPARE(last.seam.Texts(), QStringList{kFailedText});
     }
 
     // A row whose input went away after it was added is reported, first row or not.
@@ -240,7 +220,7 @@ private slots:
         QCOMPARE(batch.form.FCurrentRow, 1);
         QFile::remove(batch.Path("in/third.amr")); // while row 1 converts
         QVERIFY(WaitForIdle(batch.form));
-        QCOMPARE(batch.seam.Texts(), QStringList({kFailed, kFailed, kSuccess}));
+        QCOMPARE(batch.seam.Texts(), QStringList({kFailedText, kFailedText, kSuccessText}));
         QVERIFY(batch.seam.messages.at(1).details.contains("third.amr"));
         QCOMPARE(Outputs(batch.form.AMRListView),
                  QStringList({"", batch.Path("in/slow.mp3"), "", batch.Path("in/fourth.mp3")}));
@@ -257,7 +237,7 @@ private slots:
             QTest::qWait(200);
         };
         QVERIFY(batch.Convert(batch.Path("in")));
-        QCOMPARE(batch.seam.Texts(), QStringList({kFailed, kFailed}));
+        QCOMPARE(batch.seam.Texts(), QStringList({kFailedText, kFailedText}));
         QFile log(codec.Dir() + "inputs.log");
         log.open(QIODevice::ReadOnly);
         QCOMPARE(log.readAll().count('\n'), 2);
@@ -295,7 +275,7 @@ private slots:
         clock.start();
         QVERIFY(batch.Convert(batch.Path("in")));
         QVERIFY2(clock.elapsed() < 900, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(batch.seam.Texts(), QStringList{kSuccess});
+        QCOMPARE(batch.seam.Texts(), QStringList{kSuccessText});
 
         const TStandInCodec chatty("for i in $(seq 40); do echo \"size= ${i}kB time=0\"; sleep 0.05; done\n"
                                    "echo data > \"$out\"");
@@ -316,7 +296,7 @@ private slots:
         }
         QVERIFY2(polls <= clock.elapsed() / 1000 + 1, qPrintable(QString::number(polls)));
         QVERIFY(WaitForIdle(polled.form, 3000));
-        QCOMPARE(polled.seam.Texts(), QStringList{kSuccess});
+        QCOMPARE(polled.seam.Texts(), QStringList{kSuccessText});
     }
 };
 

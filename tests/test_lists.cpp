@@ -11,14 +11,6 @@
 
 namespace {
 
-QString MakeFile(const QTemporaryDir &dir, const QString &name, int bytes)
-{
-    QFile file(dir.filePath(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray(bytes, 'x'));
-    return file.fileName();
-}
-
 QStringList Captions(QTreeWidget *list)
 {
     QStringList captions;
@@ -55,7 +47,8 @@ private slots:
     void addThroughDialog()
     {
         QTemporaryDir dir;
-        const QString a = MakeFile(dir, "a.amr", 1536), upper = MakeFile(dir, "A.AMR", 999);
+        const QString a = Touch(dir.filePath("a.amr"), QByteArray(1536, 'x'));
+        const QString upper = Touch(dir.filePath("A.AMR"), QByteArray(999, 'x'));
         TScriptedSeam seam;
         TConverterForm form(seam);
         seam.openAnswers = {a, a, upper, dir.filePath("gone.amr"), std::nullopt};
@@ -83,7 +76,7 @@ private slots:
         QCOMPARE(form.AMRListView->topLevelItemCount(), 2);
         QVERIFY(seam.messages.isEmpty());
 
-        seam.openAnswers = {MakeFile(dir, "b.mp3", 10)};
+        seam.openAnswers = {Touch(dir.filePath("b.mp3"))};
         form.MP3AddButtonClick();
         QCOMPARE(seam.dialogsRun.last(), form.MP3OpenDialog);
         QCOMPARE(form.MP3ListView->topLevelItemCount(), 1);
@@ -97,7 +90,7 @@ private slots:
     void deleteRows()
     {
         QTemporaryDir dir;
-        const QString a = MakeFile(dir, "a.amr", 1), b = MakeFile(dir, "b.amr", 2);
+        const QString a = Touch(dir.filePath("a.amr")), b = Touch(dir.filePath("b.amr"));
         TScriptedSeam seam;
         TConverterForm form(seam);
         form.AddAMRFile(a, false);
@@ -120,10 +113,10 @@ private slots:
     void dropFiles()
     {
         QTemporaryDir dir;
-        const QString a = MakeFile(dir, "a.amr", 1), b = MakeFile(dir, "b.amr", 1);
+        const QString a = Touch(dir.filePath("a.amr")), b = Touch(dir.filePath("b.amr"));
         QDir(dir.path()).mkdir("folder");
         QTemporaryDir other;
-        const QString c = MakeFile(other, "c.amr", 1);
+        const QString c = Touch(other.filePath("c.amr"));
         TScriptedSeam seam;
         TConverterForm form(seam);
         form.show(); // drops reach only a window on screen
@@ -142,7 +135,7 @@ private slots:
         form.EnableControls(false);
         form.PageControl->setEnabled(true); // even with the list reachable, busy refuses drops
         form.PageControl->setCurrentIndex(1);
-        Drop(form.MP3ListView, {QUrl::fromLocalFile(MakeFile(dir, "d.mp3", 1))});
+        Drop(form.MP3ListView, {QUrl::fromLocalFile(Touch(dir.filePath("d.mp3")))});
         QCOMPARE(form.MP3ListView->topLevelItemCount(), 0);
         form.EnableControls(true);
     }
@@ -151,8 +144,8 @@ private slots:
     void allFilesListsEveryName()
     {
         QTemporaryDir dir;
-        MakeFile(dir, "memo", 1);
-        MakeFile(dir, "x.amr", 1);
+        Touch(dir.filePath("memo"));
+        Touch(dir.filePath("x.amr"));
         TScriptedSeam seam;
         TConverterForm form(seam);
         QFileDialog *dialog = form.AMROpenDialog;

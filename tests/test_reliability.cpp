@@ -12,30 +12,12 @@
 
 namespace {
 
-const QString kFailed = "Can't decode file.";
-const QString kSuccess = "Success conversion, Output files save in the output folder.";
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true; // its quarantine makes resident memory grow by design
 #else
 constexpr bool kSanitized = false;
 #endif
-
-QString Touch(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write("x");
-    return path;
-}
-
-QStringList Outputs(QTreeWidget *list)
-{
-    QStringList outputs;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        outputs << list->topLevelItem(i)->text(TConverterForm::OutputColumn);
-    return outputs;
-}
 
 // Converts `inputs` into `folder` on the AMR page and waits for the batch to end.
 bool RunBatch(TConverterForm &form, TScriptedSeam &seam, const QStringList &inputs,
@@ -85,7 +67,7 @@ private slots:
         seam.messages.clear();
 
         QVERIFY(RunBatch(form, seam, inputs, dir.path(), 300000));
-        QCOMPARE(seam.Texts(), QStringList{kSuccess});
+        QCOMPARE(seam.Texts(), QStringList{kSuccessText});
         QFile log(codec.Dir() + "inputs.log");
         log.open(QIODevice::ReadOnly);
         QCOMPARE(QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts), inputs);
@@ -107,7 +89,7 @@ private slots:
         form.FExeDir = codec.Dir();
         QVERIFY(RunBatch(form, seam, {Touch(dir.filePath("crash.amr")), Touch(dir.filePath("fine.amr"))},
                          dir.path()));
-        QCOMPARE(seam.Texts(), QStringList({kFailed, kSuccess}));
+        QCOMPARE(seam.Texts(), QStringList({kFailedText, kSuccessText}));
         QVERIFY(seam.messages.first().details.contains("signal 9"));
         QVERIFY(!QFile::exists(dir.filePath("crash.mp3"))); // truncated, so not kept
         QCOMPARE(Outputs(form.AMRListView), QStringList({"", dir.filePath("fine.mp3")}));
@@ -169,7 +151,7 @@ private slots:
         }
         QCOMPARE(after, before);
         QCOMPARE(QDir::current().entryList(), cwdBefore);
-        QCOMPARE(seam.Texts().count(kFailed), names.size() - converted);
+        QCOMPARE(seam.Texts().count(kFailedText), names.size() - converted);
         QCOMPARE(converted, names.size());
     }
 
@@ -196,7 +178,7 @@ private slots:
         TConverterForm form(seam);
         form.Timer.setInterval(50);
         QVERIFY(RunBatch(form, seam, inputs, dir.filePath("locked")));
-        QCOMPARE(seam.Texts(), QStringList({kFailed, kFailed}));
+        QCOMPARE(seam.Texts(), QStringList({kFailedText, kFailedText}));
         QVERIFY(seam.messages.first().details.contains("Permission denied"));
         QVERIFY(!form.IsBusy() && form.FCurrentRow == -1);
         QCOMPARE(FolderSnapshot(dir.path()), before);
@@ -217,7 +199,7 @@ private slots:
         QFile output(dir.filePath("a.mp3"));
         if (output.open(QIODevice::ReadOnly))
             QSKIP("files stay readable to this process here");
-        QCOMPARE(seam.Texts(), QStringList{kSuccess});
+        QCOMPARE(seam.Texts(), QStringList{kSuccessText});
         QCOMPARE(Outputs(form.AMRListView), QStringList{output.fileName()});
         QVERIFY(output.exists());
         output.setPermissions(QFile::ReadOwner | QFile::WriteOwner);

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <linux/capability.h>
 #include <sys/prctl.h>
@@ -31,6 +32,23 @@ TStandInCodec::TStandInCodec(const QByteArray &body)
         QFile library(Dir() + name);
         library.open(QIODevice::WriteOnly);
     }
+}
+
+QString Touch(const QString &path, const QByteArray &contents)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(contents);
+    return path;
+}
+
+QStringList Outputs(QTreeWidget *list)
+{
+    QStringList outputs;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        outputs << list->topLevelItem(i)->text(TConverterForm::OutputColumn);
+    return outputs;
 }
 
 void MakeAudio(const QString &path, double seconds)

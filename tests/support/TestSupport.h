@@ -5,7 +5,18 @@
 #include <QString>
 #include <QTemporaryDir>
 
+class QTreeWidget;
 class TConverterForm;
+
+inline const QString kFailedText = QStringLiteral("Can't decode file.");
+inline const QString kSuccessText =
+    QStringLiteral("Success conversion, Output files save in the output folder.");
+
+// Writes a small file at `path`, making its folder when needed; answers the path.
+QString Touch(const QString &path, const QByteArray &contents = "x");
+
+// The output column of every row.
+QStringList Outputs(QTreeWidget *list);
 
 // The build's own codec folder: the tests sit beside its links.
 QString RealCodecDir();
