@@ -64,15 +64,19 @@ void TConverterForm::FinishFile()
     if (!IsBusy())
         return;
 
-    // A codec killed by a signal leaves a truncated file, whatever its size.
+    // A codec killed by a signal, or one that says it failed (a full disk, say), leaves a
+    // truncated file whatever its size: that is no result to record.
     const bool crashed = FProcess.exitStatus() == QProcess::CrashExit;
+    const bool failed = crashed || FProcess.exitCode() != 0;
     QString details = CodecLastWords();
-    if (crashed)
-        details.prepend(QStringLiteral("The codec was stopped by signal %1.\n").arg(FProcess.exitCode()));
+    if (failed)
+        details.prepend((crashed ? QStringLiteral("The codec was stopped by signal %1.\n")
+                                 : QStringLiteral("The codec ended with exit code %1.\n"))
+                            .arg(FProcess.exitCode()));
     if (FileExists(FOutputPath)) {
         // An output that cannot be opened to be measured is kept and recorded: it exists.
         const std::optional<qint64> size = FileSizeOf(FOutputPath);
-        if (crashed || (size && *size == 0))
+        if (failed || (size && *size == 0))
             QFile::remove(FOutputPath);
     }
     if (!FileExists(FOutputPath))

@@ -79,20 +79,23 @@ private slots:
             QVERIFY2(ResidentKiB() - memory < 4096, qPrintable(QString::number(ResidentKiB() - memory)));
     }
 
-    void codecKilledMidFile()
+    void codecKilledOrFailingMidFile()
     {
-        const TStandInCodec codec("case \"$2\" in *crash*) echo partial > \"$out\"; kill -9 $$ ;; esac\n"
-                                  "echo data > \"$out\"");
+        const TStandInCodec codec("echo partial > \"$out\"\n"
+                                  "case \"$2\" in *crash*) kill -9 $$ ;; *full*) exit 1 ;; esac");
         QTemporaryDir dir;
         TScriptedSeam seam;
         TConverterForm form(seam);
         form.FExeDir = codec.Dir();
-        QVERIFY(RunBatch(form, seam, {Touch(dir.filePath("crash.amr")), Touch(dir.filePath("fine.amr"))},
-                         dir.path()));
-        QCOMPARE(seam.Texts(), QStringList({kFailedText, kSuccessText}));
-        QVERIFY(seam.messages.first().details.contains("signal 9"));
+        const QStringList inputs{Touch(dir.filePath("crash.amr")), Touch(dir.filePath("disk full.amr")),
+                                 Touch(dir.filePath("fine.amr"))};
+        QVERIFY(RunBatch(form, seam, inputs, dir.path()));
+        QCOMPARE(seam.Texts(), QStringList({kFailedText, kFailedText, kSuccessText}));
+        QVERIFY(seam.messages.at(0).details.contains("signal 9"));
+        QVERIFY(seam.messages.at(1).details.contains("exit code 1"));
         QVERIFY(!QFile::exists(dir.filePath("crash.mp3"))); // truncated, so not kept
-        QCOMPARE(Outputs(form.AMRListView), QStringList({"", dir.filePath("fine.mp3")}));
+        QVERIFY(!QFile::exists(dir.filePath("disk full.mp3")));
+        QCOMPARE(Outputs(form.AMRListView), QStringList({"", "", dir.filePath("fine.mp3")}));
     }
 
     void hangingCodecEndsWithTheWindow()
