@@ -59,7 +59,7 @@ void TConverterForm::BuildLayout()
     FAnchors->Place(PageControl, {16, 63, 484, 290}, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge,
                     kClientSize);
 
-    struct TPageSpec {
+    struct TPageLayout {
         QWidget *&sheet;
         const char *caption, *fileHeader, *outputHeader, *addCaption, *convertCaption;
         QTreeWidget *&list;
@@ -67,7 +67,7 @@ void TConverterForm::BuildLayout()
         void (TConverterForm::*onAdd)(), (TConverterForm::*onDelete)(),
             (TConverterForm::*onConvert)();
     };
-    const TPageSpec pages[] = {
+    const TPageLayout pages[] = {
         {TabSheet1, "AMR to MP3", "AMR Audio File", "Output MP3 File", "Add AMR Audio",
          "Convert to MP3", AMRListView, AMRAddButton, AMRDeleteButton, AMRMP3Button,
          &TConverterForm::AMRAddButtonClick, &TConverterForm::AMRDeleteButtonClick,
@@ -77,14 +77,14 @@ void TConverterForm::BuildLayout()
          &TConverterForm::MP3AddButtonClick, &TConverterForm::MP3DeleteButtonClick,
          &TConverterForm::MP3AMRButtonClick},
     };
-    for (const TPageSpec &spec : pages) {
-        spec.sheet = new QWidget;
-        spec.sheet->resize(kPageSize);
-        PageControl->addTab(spec.sheet, QString::fromLatin1(spec.caption));
+    for (const TPageLayout &page : pages) {
+        page.sheet = new QWidget;
+        page.sheet->resize(kPageSize);
+        PageControl->addTab(page.sheet, QString::fromLatin1(page.caption));
 
-        QTreeWidget *list = spec.list = new QTreeWidget(spec.sheet);
-        list->setHeaderLabels({QString::fromLatin1(spec.fileHeader), QStringLiteral("File Size"),
-                               QString::fromLatin1(spec.outputHeader)});
+        QTreeWidget *list = page.list = new QTreeWidget(page.sheet);
+        list->setHeaderLabels({QString::fromLatin1(page.fileHeader), QStringLiteral("File Size"),
+                               QString::fromLatin1(page.outputHeader)});
         list->header()->setStretchLastSection(false);
         list->setColumnWidth(0, 180);
         list->setColumnWidth(1, 80);
@@ -99,20 +99,20 @@ void TConverterForm::BuildLayout()
         FAnchors->Place(list, {12, 12, 450, 208},
                         Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge, kPageSize);
 
-        spec.add = new QPushButton(QString::fromLatin1(spec.addCaption), spec.sheet);
-        FAnchors->Place(spec.add, {12, 228, 100, 25}, Qt::LeftEdge | Qt::BottomEdge, kPageSize);
-        spec.remove = new QPushButton(QStringLiteral("Delete"), spec.sheet);
-        FAnchors->Place(spec.remove, {126, 228, 75, 25}, Qt::LeftEdge | Qt::BottomEdge, kPageSize);
-        spec.convert = new QPushButton(QString::fromLatin1(spec.convertCaption), spec.sheet);
-        FAnchors->Place(spec.convert, {362, 228, 100, 25}, Qt::RightEdge | Qt::BottomEdge,
+        page.add = new QPushButton(QString::fromLatin1(page.addCaption), page.sheet);
+        FAnchors->Place(page.add, {12, 228, 100, 25}, Qt::LeftEdge | Qt::BottomEdge, kPageSize);
+        page.remove = new QPushButton(QStringLiteral("Delete"), page.sheet);
+        FAnchors->Place(page.remove, {126, 228, 75, 25}, Qt::LeftEdge | Qt::BottomEdge, kPageSize);
+        page.convert = new QPushButton(QString::fromLatin1(page.convertCaption), page.sheet);
+        FAnchors->Place(page.convert, {362, 228, 100, 25}, Qt::RightEdge | Qt::BottomEdge,
                         kPageSize);
 
-        setTabOrder(list, spec.add);
-        setTabOrder(spec.add, spec.remove);
-        setTabOrder(spec.remove, spec.convert);
-        connect(spec.add, &QPushButton::clicked, this, spec.onAdd);
-        connect(spec.remove, &QPushButton::clicked, this, spec.onDelete);
-        connect(spec.convert, &QPushButton::clicked, this, spec.onConvert);
+        setTabOrder(list, page.add);
+        setTabOrder(page.add, page.remove);
+        setTabOrder(page.remove, page.convert);
+        connect(page.add, &QPushButton::clicked, this, page.onAdd);
+        connect(page.remove, &QPushButton::clicked, this, page.onDelete);
+        connect(page.convert, &QPushButton::clicked, this, page.onConvert);
     }
 
     LogPanel = new QLabel(this);
