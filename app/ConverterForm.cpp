@@ -63,9 +63,14 @@ TDirection TConverterForm::ActiveDirection() const
     return PageControl->currentIndex() == 1 ? TDirection::Mp3ToAmr : TDirection::AmrToMp3;
 }
 
+QTreeWidget *TConverterForm::ListOf(TDirection direction) const
+{
+    return direction == TDirection::Mp3ToAmr ? MP3ListView : AMRListView;
+}
+
 QTreeWidget *TConverterForm::ActiveList() const
 {
-    return ActiveDirection() == TDirection::Mp3ToAmr ? MP3ListView : AMRListView;
+    return ListOf(ActiveDirection());
 }
 
 void TConverterForm::ShowMessage(const QString &text, const QString &caption,

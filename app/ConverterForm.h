@@ -77,6 +77,7 @@ public:
     void EnableControls(bool enabled);
     bool IsBusy() const;
     TDirection ActiveDirection() const;
+    QTreeWidget *ListOf(TDirection direction) const;
     QTreeWidget *ActiveList() const;
 
     // lists/
@@ -116,14 +117,15 @@ private:
     void PlacePanel();
 
     void AddFile(QTreeWidget *list, const QString &path, bool select);
-    void DeleteSelectedRow(QTreeWidget *list, TDirection direction);
+    void DeleteSelectedRow(TDirection direction);
     bool HandleListDrop(QTreeWidget *list, QEvent *event);
 
     bool CodecRuns() const;
+    bool CodecEnded() const;
     void StopCodec();
     void BringTickForward();
 
-    void ConvertPage(QTreeWidget *list, TDirection direction);
+    void ConvertPage(TDirection direction);
     void StartRowsFrom(int row);
     void FinishFile();
     void FinishBatch();
@@ -132,7 +134,6 @@ private:
     TModalSeam &FSeam;
     TAnchors *FAnchors = nullptr;
     bool FBusyCursor = false;
-    bool FCodecStarted = false;
     QByteArray FCodecTail;    // the last bytes the current codec wrote, for failure details
     QTimer FPromptTick;       // a tick brought forward to now
 };

@@ -10,16 +10,17 @@
 
 void TConverterForm::AMRMP3ButtonClick()
 {
-    ConvertPage(AMRListView, TDirection::AmrToMp3);
+    ConvertPage(TDirection::AmrToMp3);
 }
 
 void TConverterForm::MP3AMRButtonClick()
 {
-    ConvertPage(MP3ListView, TDirection::Mp3ToAmr);
+    ConvertPage(TDirection::Mp3ToAmr);
 }
 
-void TConverterForm::ConvertPage(QTreeWidget *list, TDirection direction)
+void TConverterForm::ConvertPage(TDirection direction)
 {
+    QTreeWidget *list = ListOf(direction);
     const TPageTexts &texts = TextsOf(direction);
     if (list->topLevelItemCount() == 0) {
         ShowMessage(QString::fromLatin1(texts.selectMessage), QStringLiteral("INFORMATION"),

@@ -38,6 +38,12 @@ bool TConverterForm::CodecRuns() const
     return FProcess.state() != QProcess::NotRunning;
 }
 
+// A codec was started (the process keeps its program from then on) and has ended since.
+bool TConverterForm::CodecEnded() const
+{
+    return !FProcess.program().isEmpty() && !CodecRuns();
+}
+
 void TConverterForm::StopCodec()
 {
     if (!CodecRuns())
@@ -76,7 +82,6 @@ TStartResult TConverterForm::StartDecoding()
     FCodecTail.clear();
     FProcess.start(FExeDir + QString::fromLatin1(kCodecProgram), arguments);
     if (FProcess.waitForStarted()) {
-        FCodecStarted = true;
         Timer.start();
         return TStartResult::Started;
     }

@@ -35,7 +35,7 @@ void TConverterForm::TimerTimer()
 
     const QString text = ReadPipeText(FProcess);
     if (text.isEmpty()) {
-        if (FCodecStarted && !CodecRuns())
+        if (CodecEnded())
             FinishFile();
         return;
     }
@@ -48,7 +48,7 @@ void TConverterForm::TimerTimer()
             LogPanel->setText(QStringLiteral("Decoding audio ") + *size);
     }
     // An ended codec that still had words waiting: the tick that judges its file is due now.
-    if (!CodecRuns())
+    if (CodecEnded())
         BringTickForward();
 }
 
@@ -68,22 +68,22 @@ void TConverterForm::FinishFile()
     // truncated file whatever its size: that is no result to record.
     const bool crashed = FProcess.exitStatus() == QProcess::CrashExit;
     const bool failed = crashed || FProcess.exitCode() != 0;
-    QString details = CodecLastWords();
-    if (failed)
-        details.prepend((crashed ? QStringLiteral("The codec was stopped by signal %1.\n")
-                                 : QStringLiteral("The codec ended with exit code %1.\n"))
-                            .arg(FProcess.exitCode()));
-    if (FileExists(FOutputPath)) {
+    bool made = FileExists(FOutputPath);
+    if (made) {
         // An output that cannot be opened to be measured is kept and recorded: it exists.
         const std::optional<qint64> size = FileSizeOf(FOutputPath);
         if (failed || (size && *size == 0))
-            QFile::remove(FOutputPath);
+            made = !QFile::remove(FOutputPath);
     }
-    if (!FileExists(FOutputPath))
+    if (!made) {
+        QString details = CodecLastWords();
+        if (failed)
+            details.prepend((crashed ? QStringLiteral("The codec was stopped by signal %1.\n")
+                                     : QStringLiteral("The codec ended with exit code %1.\n"))
+                                .arg(FProcess.exitCode()));
         ShowMessage(QStringLiteral("Can't decode file."), QStringLiteral("INFORMATION"),
                     QMessageBox::Critical, details);
-
-    if (FileExists(FOutputPath)) {
+    } else {
         if (QTreeWidgetItem *row = ActiveList()->topLevelItem(FCurrentRow))
             row->setText(OutputColumn, FOutputPath);
         QCoreApplication::processEvents();

@@ -59,18 +59,18 @@ bool TConverterForm::FindRowByPath(QTreeWidget *list, const QString &path)
 
 void TConverterForm::AMRDeleteButtonClick()
 {
-    DeleteSelectedRow(AMRListView, TDirection::AmrToMp3);
+    DeleteSelectedRow(TDirection::AmrToMp3);
 }
 
 void TConverterForm::MP3DeleteButtonClick()
 {
-    DeleteSelectedRow(MP3ListView, TDirection::Mp3ToAmr);
+    DeleteSelectedRow(TDirection::Mp3ToAmr);
 }
 
 // Removes the row only; the file stays on disk.
-void TConverterForm::DeleteSelectedRow(QTreeWidget *list, TDirection direction)
+void TConverterForm::DeleteSelectedRow(TDirection direction)
 {
-    const QList<QTreeWidgetItem *> selected = list->selectedItems();
+    const QList<QTreeWidgetItem *> selected = ListOf(direction)->selectedItems();
     if (selected.isEmpty()) {
         ShowMessage(QString::fromLatin1(TextsOf(direction).selectMessage),
                     QStringLiteral("INFORMATION"), QMessageBox::Information);

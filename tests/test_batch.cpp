@@ -38,12 +38,7 @@ struct TBatch {
             form.PageControl->currentIndex() == 0 ? form.AddAMRFile(path, false)
                                                   : form.AddMP3File(path, false);
     }
-    bool Convert(const QString &folder)
-    {
-        seam.folderAnswers = {folder};
-        form.PageControl->currentIndex() == 0 ? form.AMRMP3ButtonClick() : form.MP3AMRButtonClick();
-        return WaitForIdle(form);
-    }
+    bool Convert(const QString &folder) { return ConvertInto(form, seam, folder); }
     QString Path(const QString &name) const { return dir.filePath(name); }
 };
 

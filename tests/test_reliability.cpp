@@ -26,9 +26,7 @@ bool RunBatch(TConverterForm &form, TScriptedSeam &seam, const QStringList &inpu
     form.AMRListView->clear();
     for (const QString &input : inputs)
         form.AddAMRFile(input, false);
-    seam.folderAnswers = {folder};
-    form.AMRMP3ButtonClick();
-    return WaitForIdle(form, milliseconds);
+    return ConvertInto(form, seam, folder, milliseconds);
 }
 
 } // namespace
@@ -36,16 +34,7 @@ bool RunBatch(TConverterForm &form, TScriptedSeam &seam, const QStringList &inpu
 class TestReliability : public QObject {
     Q_OBJECT
 
-    QTemporaryDir FDir;
-    QString FMemo;
-
 private slots:
-    void initTestCase()
-    {
-        FMemo = FDir.filePath("memo.amr");
-        MakeAudio(FMemo, 2);
-    }
-
     // Every row judged once, and nothing piles up over hundreds of files.
     void longBatch()
     {
@@ -132,7 +121,7 @@ private slots:
         QStringList inputs;
         for (const QString &name : names) {
             inputs << dir.filePath(name);
-            QVERIFY2(QFile::copy(FMemo, inputs.last()), qPrintable(name));
+            QVERIFY2(QFile::copy(SharedMemo(), inputs.last()), qPrintable(name));
         }
         const QMap<QString, QByteArray> before = FolderSnapshot(dir.path());
         const QStringList cwdBefore = QDir::current().entryList();
@@ -168,7 +157,7 @@ private slots:
         QDir().mkdir(dir.filePath("locked"));
         const QStringList inputs{dir.filePath("in/a.amr"), dir.filePath("in/b.amr")};
         for (const QString &input : inputs)
-            QFile::copy(FMemo, input);
+            QFile::copy(SharedMemo(), input);
         ::chmod(QFile::encodeName(dir.filePath("locked")).constData(), 0555);
         QProcess probe;
         probe.start("touch", {dir.filePath("locked/probe")});

@@ -34,15 +34,9 @@ class TestRunner : public QObject {
     Q_OBJECT
 
     QTemporaryDir FDir;
-    QString FMemo;
+    const QString FMemo = SharedMemo();
 
 private slots:
-    void initTestCase()
-    {
-        FMemo = FDir.filePath("memo.amr");
-        MakeAudio(FMemo, 2);
-    }
-
     void realCodecConverts()
     {
         TScriptedSeam seam;

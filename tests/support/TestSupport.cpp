@@ -1,6 +1,7 @@
 #include "tests/support/TestSupport.h"
 
 #include "app/ConverterForm.h"
+#include "tests/support/ScriptedSeam.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -65,6 +66,17 @@ void MakeAudio(const QString &path, double seconds)
     codec.start(RealCodecDir() + "amrcodec.dll", arguments);
     if (!codec.waitForFinished(30000) || codec.exitCode() != 0)
         qFatal("could not make test audio %s", qPrintable(path));
+}
+
+QString SharedMemo()
+{
+    static QTemporaryDir dir;
+    static const QString memo = [] {
+        const QString path = dir.filePath("memo.amr");
+        MakeAudio(path, 2);
+        return path;
+    }();
+    return memo;
 }
 
 TProbe Probe(const QString &path)
@@ -175,4 +187,15 @@ bool WaitForIdle(TConverterForm &form, int milliseconds)
                 && form.FProcess.state() == QProcess::NotRunning;
         },
         milliseconds);
+}
+
+bool ConvertInto(TConverterForm &form, TScriptedSeam &seam, const QString &folder,
+                 int milliseconds)
+{
+    seam.folderAnswers = {folder};
+    if (form.ActiveDirection() == TDirection::AmrToMp3)
+        form.AMRMP3ButtonClick();
+    else
+        form.MP3AMRButtonClick();
+    return WaitForIdle(form, milliseconds);
 }

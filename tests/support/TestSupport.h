@@ -7,6 +7,7 @@
 
 class QTreeWidget;
 class TConverterForm;
+class TScriptedSeam;
 
 inline const QString kFailedText = QStringLiteral("Can't decode file.");
 inline const QString kSuccessText =
@@ -36,6 +37,9 @@ private:
 // MP3 otherwise.
 void MakeAudio(const QString &path, double seconds);
 
+// A two-second AMR memo made once for the whole test program.
+QString SharedMemo();
+
 struct TProbe {
     QString codec;
     int sampleRate = 0;
@@ -59,3 +63,8 @@ bool GiveUpFileOverrides();
 
 // Waits until the batch is over: idle window, timer off, no codec running.
 bool WaitForIdle(TConverterForm &form, int milliseconds = 20000);
+
+// Presses the active page's Convert button, answers the folder chooser with `folder` and
+// waits for the batch to end.
+bool ConvertInto(TConverterForm &form, TScriptedSeam &seam, const QString &folder,
+                 int milliseconds = 20000);
