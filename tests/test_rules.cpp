@@ -1,5 +1,4 @@
 // The pure rules: size text, panel placement, paths, output names, progress text.
-#include "app/Anchors.h"
 #include "app/BusyState.h"
 #include "app/Paths.h"
 #include "convert/OutputNaming.h"
@@ -41,19 +40,10 @@ private slots:
         QLocale::setDefault(QLocale::system());
     }
 
-    void panelAndAnchors()
+    void panelPlacement()
     {
         QCOMPARE(PanelPosition({520, 400}, {233, 41}), QPoint(143, 138));
         QCOMPARE(PanelPosition({514, 368}, {233, 41}), QPoint(140, 122));
-
-        const QSize page(476, 262), wider(486, 272);
-        const QRect list(12, 12, 450, 208), add(12, 228, 100, 25), convert(362, 228, 100, 25);
-        const Qt::Edges all = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge;
-        QCOMPARE(TAnchors::Anchored(list, all, page, wider), QRect(12, 12, 460, 218));
-        QCOMPARE(TAnchors::Anchored(add, Qt::LeftEdge | Qt::BottomEdge, page, wider),
-                 QRect(12, 238, 100, 25));
-        QCOMPARE(TAnchors::Anchored(convert, Qt::RightEdge | Qt::BottomEdge, page, wider),
-                 QRect(372, 238, 100, 25));
     }
 
     void paths()
@@ -112,9 +102,6 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("size"); // "-" for no report
-        QTest::newRow("ffmpeg") << "size=      12kB time=00:00:01.23 bitrate=" << "12kb";
-        QTest::newRow("spaces only") << "size=     time=00:00:01" << "";
-        QTest::newRow("time first") << "time=00:00:01 size= 3kB" << "-";
         QTest::newRow("no time") << "size= 3kB" << "-";
         QTest::newRow("nothing") << "Input #0, amr" << "-";
         QTest::newRow("controls and case") << "x size=\t\r4MiB \x01time=" << "4mib";
@@ -126,14 +113,6 @@ private slots:
         QFETCH(QString, size);
         const std::optional<QString> value = ProgressSize(text);
         QCOMPARE(value.value_or("-"), size);
-    }
-
-    void posFrom()
-    {
-        QCOMPARE(PosFrom("b", "abcb", 0), 2);
-        QCOMPARE(PosFrom("b", "abcb", 3), 4);
-        QCOMPARE(PosFrom("b", "abcb", 5), 0);
-        QCOMPARE(PosFrom("x", "abcb", 1), 0);
     }
 };
 
