@@ -32,8 +32,13 @@ void TConverterForm::FormCreate()
     FExeDir = ExeDirOf(QCoreApplication::applicationFilePath());
     FTicking = false;
     PlacePanel();
-    WebLabel->move((frameGeometry().width() - WebLabel->width()) / 2, WebLabel->y());
+    CentreWebLabel();
     PageControl->setCurrentIndex(0);
+}
+
+void TConverterForm::CentreWebLabel()
+{
+    WebLabel->move((frameGeometry().width() - WebLabel->width()) / 2, WebLabel->y());
 }
 
 void TConverterForm::FormResize()
@@ -42,12 +47,11 @@ void TConverterForm::FormResize()
 }
 
 // Runs when the window closes and again when it is destroyed; the second time finds
-// nothing left to do.
+// nothing left to do. A file being converted is removed rather than left half-written
+// under a name that looks finished.
 void TConverterForm::FormDestroy()
 {
-    Timer.stop();
-    FPromptTick.stop();
-    StopCodec();
+    HaltBatch();
     if (FBusyCursor)
         QGuiApplication::restoreOverrideCursor();
     FBusyCursor = false;
@@ -85,6 +89,22 @@ void TConverterForm::resizeEvent(QResizeEvent *event)
     FormResize();
 }
 
+// The window manager adds the frame after the window is created; the label and the panel
+// are placed on the outer size, so they follow once it is known.
+void TConverterForm::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    CentreWebLabel();
+    PlacePanel();
+}
+
+void TConverterForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    CentreWebLabel();
+    PlacePanel();
+}
+
 // Closing the window ends the program, also in the middle of a batch.
 void TConverterForm::closeEvent(QCloseEvent *event)
 {
@@ -100,7 +120,7 @@ bool TConverterForm::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     for (QTreeWidget *list : {AMRListView, MP3ListView}) {
-        if (list && watched == list->viewport() && HandleListDrop(list, event))
+        if (list && watched == list->viewport() && HandleListEvent(list, event))
             return true;
     }
     return QWidget::eventFilter(watched, event);

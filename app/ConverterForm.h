@@ -11,6 +11,7 @@
 
 class QFileDialog;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
@@ -51,6 +52,9 @@ public:
     QPushButton *MP3DeleteButton = nullptr;
     QPushButton *MP3AMRButton = nullptr;
     QLabel *LogPanel = nullptr;
+    QPushButton *StopButton = nullptr;     // on LogPanel, at its right end
+    QProgressBar *BatchProgress = nullptr; // on LogPanel, along its lower edge
+    // Made on first use: building them costs more than the rest of the window.
     QFileDialog *AMROpenDialog = nullptr;
     QFileDialog *MP3OpenDialog = nullptr;
     QTimer Timer;
@@ -76,6 +80,7 @@ public:
     void WebLabelClick();
     void EnableControls(bool enabled);
     bool IsBusy() const;
+    void StopButtonClick();
     TDirection ActiveDirection() const;
     QTreeWidget *ListOf(TDirection direction) const;
     QTreeWidget *ActiveList() const;
@@ -97,7 +102,7 @@ public:
     void MP3AMRButtonClick();
     bool CheckCodecFiles();
     bool ChooseOutputFolder(const QString &title, QString &folder);
-    QString MakeOutputFileName(const QString &name) const;
+    QString MakeOutputFileName(const QString &name, QString *whyNone = nullptr);
     void TimerTimer();
 
     // Whether the end of a codec brings the next tick forward (on unless measuring the
@@ -106,11 +111,15 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildLayout();
+    QFileDialog *OpenDialogOf(TDirection direction);
+    void CentreWebLabel();
     void PrepareCodecProcess();
     void ShowMessage(const QString &text, const QString &caption, QMessageBox::Icon icon,
                      const QString &details = QString());
@@ -118,7 +127,7 @@ private:
 
     void AddFile(QTreeWidget *list, const QString &path, bool select);
     void DeleteSelectedRow(TDirection direction);
-    bool HandleListDrop(QTreeWidget *list, QEvent *event);
+    bool HandleListEvent(QTreeWidget *list, QEvent *event);
 
     bool CodecRuns() const;
     bool CodecEnded() const;
@@ -127,7 +136,10 @@ private:
 
     void ConvertPage(TDirection direction);
     void StartRowsFrom(int row);
+    QString RemoveRowOutput();
+    void HaltBatch();
     void FinishFile();
+    QString WhyFileFailed() const;
     void FinishBatch();
     QString CodecLastWords() const;
 

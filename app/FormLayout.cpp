@@ -5,7 +5,10 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -14,8 +17,16 @@ namespace {
 constexpr QSize kClientSize(514, 368);
 constexpr QSize kPageSize(476, 262);
 
+// The status panel's stop button and progress bar, inside its 233 x 41.
+constexpr QRect kStopButton(170, 8, 56, 23);
+constexpr int kBarHeight = 3;
+
 QFileDialog *MakeOpenDialog(QWidget *owner, const QString &filter, const QString &suffix)
 {
+    // Qt's file dialog keeps its history and last folder in the user's settings when it is
+    // destroyed. This program keeps no settings: point them where nothing can be written.
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
     auto *dialog = new QFileDialog(owner, QObject::tr("Open"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
@@ -94,6 +105,11 @@ void TConverterForm::BuildLayout()
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setSelectionBehavior(QAbstractItemView::SelectRows);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        // Long paths keep their file names in view; the whole text shows on hover.
+        list->setTextElideMode(Qt::ElideMiddle);
+        auto *deleteKey = new QShortcut(QKeySequence::Delete, list, nullptr, nullptr,
+                                        Qt::WidgetWithChildrenShortcut);
+        connect(deleteKey, &QShortcut::activated, this, page.onDelete);
         list->viewport()->setAcceptDrops(true);
         list->viewport()->installEventFilter(this);
         FAnchors->Place(list, {12, 12, 450, 208},
@@ -120,11 +136,34 @@ void TConverterForm::BuildLayout()
     LogPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     LogPanel->setAlignment(Qt::AlignCenter);
     LogPanel->setAutoFillBackground(true);
+    // The status text is centred in the room left of the stop button, never under it.
+    LogPanel->setContentsMargins(0, 0, LogPanel->width() - kStopButton.left(), kBarHeight);
+    StopButton = new QPushButton(QStringLiteral("Stop"), LogPanel);
+    StopButton->setGeometry(kStopButton);
+    connect(StopButton, &QPushButton::clicked, this, &TConverterForm::StopButtonClick);
+    BatchProgress = new QProgressBar(LogPanel);
+    const int frame = LogPanel->frameWidth();
+    BatchProgress->setGeometry(frame, LogPanel->height() - frame - kBarHeight,
+                               LogPanel->width() - 2 * frame, kBarHeight);
+    BatchProgress->setTextVisible(false);
     LogPanel->hide();
 
-    AMROpenDialog = MakeOpenDialog(this, QStringLiteral("AMR Files (*.amr)"), QStringLiteral("amr"));
-    MP3OpenDialog = MakeOpenDialog(this, QStringLiteral("MP3 Files (*.mp3)"), QStringLiteral("mp3"));
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &TConverterForm::StopButtonClick);
+    auto *quit = new QShortcut(QKeySequence::Quit, this);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
 
     Timer.setInterval(1000);
     connect(&Timer, &QTimer::timeout, this, &TConverterForm::TimerTimer);
+}
+
+QFileDialog *TConverterForm::OpenDialogOf(TDirection direction)
+{
+    QFileDialog *&dialog = direction == TDirection::Mp3ToAmr ? MP3OpenDialog : AMROpenDialog;
+    if (!dialog) {
+        dialog = direction == TDirection::Mp3ToAmr
+            ? MakeOpenDialog(this, QStringLiteral("MP3 Files (*.mp3)"), QStringLiteral("mp3"))
+            : MakeOpenDialog(this, QStringLiteral("AMR Files (*.amr)"), QStringLiteral("amr"));
+    }
+    return dialog;
 }

@@ -3,7 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 QString FileNamePart(const QString &path)
 {
@@ -34,10 +39,32 @@ bool DirectoryExists(const QString &path)
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
-bool EntryExists(const QString &path)
+bool IsRegularFile(const QString &path)
 {
     struct stat entry;
-    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &entry) == 0;
+    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &entry) == 0
+        && S_ISREG(entry.st_mode);
+}
+
+int NameMaxOf(const QString &folder)
+{
+    const long max = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return max > 0 ? int(std::min<long>(max, INT_MAX)) : NAME_MAX;
+}
+
+int CreateNewFile(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    return 0;
+}
+
+int RemoveFile(const QString &path)
+{
+    return ::unlink(QFile::encodeName(path).constData()) == 0 || errno == ENOENT ? 0 : errno;
 }
 
 std::optional<qint64> FileSizeOf(const QString &path)

@@ -22,8 +22,19 @@ bool FileExists(const QString &path);
 
 bool DirectoryExists(const QString &path);
 
-// Anything standing at exactly that path, a dangling link included.
-bool EntryExists(const QString &path);
+// A regular file, or a link to one: never a folder, pipe, socket or device, whose reading
+// could block or never end.
+bool IsRegularFile(const QString &path);
+
+// The longest file name, in bytes, that the file system of `folder` takes.
+int NameMaxOf(const QString &folder);
+
+// Creates `path` as a new empty file, never through a link nor over anything standing
+// there. 0 when it was made, else the errno (EEXIST when the name is taken).
+int CreateNewFile(const QString &path);
+
+// Removes the file at `path`; 0 when it is gone (or was never there), else the errno.
+int RemoveFile(const QString &path);
 
 // Size in bytes of an existing file opened read-only; nothing when it cannot be opened.
 std::optional<qint64> FileSizeOf(const QString &path);

@@ -6,7 +6,10 @@
 #include "convert/OutputNaming.h"
 
 #include <QApplication>
+#include <QProgressBar>
 #include <QTreeWidget>
+
+#include <cerrno>
 
 void TConverterForm::AMRMP3ButtonClick()
 {
@@ -63,40 +66,66 @@ bool TConverterForm::ChooseOutputFolder(const QString &title, QString &folder)
     return true;
 }
 
-// A name counts as taken when anything stands there: a folder would make the codec fail,
-// and a link, even a dangling one, would let it write through to wherever it points.
-QString TConverterForm::MakeOutputFileName(const QString &name) const
+// Choosing a name also takes it: the first candidate that can be made anew becomes an empty
+// file of this program's own, which the codec then writes into. Whatever already stands at
+// a name (a file, a folder, a link, even a dangling one) is left alone, so no file of anyone
+// else's is ever written or removed by a batch.
+QString TConverterForm::MakeOutputFileName(const QString &name, QString *whyNone)
 {
-    return ::MakeOutputFileName(FOutputDir, name,
-                                QString::fromLatin1(TextsOf(ActiveDirection()).outputExtension),
-                                EntryExists);
+    int refused = 0; // errno of a candidate that could not be made for another reason
+    bool asked = false;
+    const QString path = ::MakeOutputFileName(
+        FOutputDir, name, QString::fromLatin1(TextsOf(ActiveDirection()).outputExtension),
+        [&](const QString &candidate) {
+            asked = true;
+            const int error = CreateNewFile(candidate);
+            if (error != 0 && error != EEXIST)
+                refused = error;
+            return error == EEXIST;
+        },
+        NameMaxOf(FOutputDir));
+    if (refused != 0 || path.isEmpty()) {
+        if (whyNone) {
+            *whyNone = refused != 0
+                ? QStringLiteral("Can't create \"%1\": %2.").arg(path, qt_error_string(refused))
+                : asked ? QStringLiteral("No free output name is left for \"%1\" in \"%2\".")
+                              .arg(FileNamePart(name), FOutputDir)
+                        : QStringLiteral("No output name for \"%1\" fits in \"%2\".")
+                              .arg(FileNamePart(name), FOutputDir);
+        }
+        return QString();
+    }
+    return path;
 }
 
 // Starts the batch's rows from `row` on until a codec runs. A row that cannot start (its
-// input has gone, or no output name is free) counts as a failed file and the batch goes
-// on, so the window is never left busy with nothing running.
+// input is no longer a file, or no output name can be had) counts as a failed file and the
+// batch goes on, so the window is never left busy with nothing running.
 void TConverterForm::StartRowsFrom(int row)
 {
     QTreeWidget *list = ActiveList();
-    for (; row < list->topLevelItemCount(); ++row) {
+    const int rows = list->topLevelItemCount();
+    for (; row < rows; ++row) {
         FCurrentRow = row;
+        BatchProgress->setRange(0, rows);
+        BatchProgress->setValue(row);
+        BatchProgress->setToolTip(QStringLiteral("%1 of %2 files done").arg(row).arg(rows));
         FInputPath = list->topLevelItem(row)->text(0);
         FInputName = FileNamePart(FInputPath);
-        FOutputPath = MakeOutputFileName(FInputName);
-        switch (StartDecoding()) {
-        case TStartResult::Started:
-        case TStartResult::FailedToStart: // reported; the window is idle again
+        QString why;
+        FOutputPath = IsRegularFile(FInputPath) ? MakeOutputFileName(FInputName, &why) : QString();
+        if (!FOutputPath.isEmpty()) {
+            const TStartResult result = StartDecoding();
+            // Started, reported, or ended meanwhile by Stop or by closing the window.
+            if (result != TStartResult::NotStarted || FCurrentRow != row)
+                return;
+        }
+        if (why.isEmpty())
+            why = QStringLiteral("\"%1\" is no longer there, or is not a file.").arg(FInputPath);
+        ShowMessage(QStringLiteral("Can't decode file."), QStringLiteral("INFORMATION"),
+                    QMessageBox::Critical, why);
+        if (FCurrentRow != row)
             return;
-        case TStartResult::NotStarted: {
-            const QString why = FOutputPath.isEmpty()
-                ? QStringLiteral("No free output name is left for \"%1\" in \"%2\".")
-                      .arg(FInputName, FOutputDir)
-                : QStringLiteral("\"%1\" is no longer there.").arg(FInputPath);
-            ShowMessage(QStringLiteral("Can't decode file."), QStringLiteral("INFORMATION"),
-                        QMessageBox::Critical, why);
-            break;
-        }
-        }
     }
     FinishBatch();
 }

@@ -14,3 +14,7 @@ inline constexpr const char *kCodecProgram = kCodecFiles[0];
 // The codec's arguments for one file. Each path is one item of the list, whatever
 // characters it holds, so no name can hand the codec options of its own.
 QStringList CodecArguments(TDirection direction, const QString &input, const QString &output);
+
+// Whether the codec's last words say it could not write its output whole. On a full disk
+// ffmpeg reports it this way and still exits with 0, leaving a truncated file.
+bool ReportsWriteFailure(const QString &lastWords);

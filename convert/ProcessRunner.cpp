@@ -68,8 +68,10 @@ TStartResult TConverterForm::StartDecoding()
     }
     QCoreApplication::processEvents();
 
-    if (FInputPath.isEmpty() || !FileExists(FInputPath) || FOutputPath.isEmpty())
+    if (FInputPath.isEmpty() || !IsRegularFile(FInputPath) || FOutputPath.isEmpty()) {
+        RemoveRowOutput();
         return TStartResult::NotStarted;
+    }
 
     const QStringList arguments = CodecArguments(ActiveDirection(), FInputPath, FOutputPath);
     LogPanel->setText(QStringLiteral("Start to decode audio ..."));
@@ -77,6 +79,8 @@ TStartResult TConverterForm::StartDecoding()
     if (!IsBusy()) {
         EnableControls(false);
         QCoreApplication::processEvents();
+        if (FOutputPath.isEmpty()) // the window was closed meanwhile
+            return TStartResult::NotStarted;
     }
 
     FCodecTail.clear();
@@ -85,6 +89,7 @@ TStartResult TConverterForm::StartDecoding()
         Timer.start();
         return TStartResult::Started;
     }
+    RemoveRowOutput(); // the name held for it is left empty
     if (IsBusy())
         EnableControls(true);
     ShowMessage(QStringLiteral("Can't start to deocde audio."), QStringLiteral("ERROR"),

@@ -2,12 +2,14 @@
 // gone quiet and ended, judges its file and moves the batch on.
 #include "app/ConverterForm.h"
 #include "app/Paths.h"
+#include "convert/CodecContract.h"
 #include "convert/ProgressText.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
 #include <QTreeWidget>
+
+#include <utility>
 
 namespace {
 
@@ -64,38 +66,84 @@ void TConverterForm::FinishFile()
     if (!IsBusy())
         return;
 
-    // A codec killed by a signal, or one that says it failed (a full disk, say), leaves a
-    // truncated file whatever its size: that is no result to record.
-    const bool crashed = FProcess.exitStatus() == QProcess::CrashExit;
-    const bool failed = crashed || FProcess.exitCode() != 0;
-    bool made = FileExists(FOutputPath);
-    if (made) {
-        // An output that cannot be opened to be measured is kept and recorded: it exists.
-        const std::optional<qint64> size = FileSizeOf(FOutputPath);
-        if (failed || (size && *size == 0))
-            made = !QFile::remove(FOutputPath);
-    }
-    if (!made) {
-        QString details = CodecLastWords();
-        if (failed)
-            details.prepend((crashed ? QStringLiteral("The codec was stopped by signal %1.\n")
-                                     : QStringLiteral("The codec ended with exit code %1.\n"))
-                                .arg(FProcess.exitCode()));
-        ShowMessage(QStringLiteral("Can't decode file."), QStringLiteral("INFORMATION"),
-                    QMessageBox::Critical, details);
-    } else {
-        if (QTreeWidgetItem *row = ActiveList()->topLevelItem(FCurrentRow))
-            row->setText(OutputColumn, FOutputPath);
+    const int row = FCurrentRow;
+    const QString failure = WhyFileFailed();
+    if (failure.isEmpty()) {
+        if (QTreeWidgetItem *item = ActiveList()->topLevelItem(row))
+            item->setText(OutputColumn, FOutputPath);
+        FOutputPath.clear(); // the row holds it now; nothing may remove it any more
         QCoreApplication::processEvents();
+    } else {
+        const QString left = RemoveRowOutput();
+        QString details = failure + u'\n';
+        if (!left.isEmpty())
+            details += left + u'\n';
+        ShowMessage(QStringLiteral("Can't decode file."), QStringLiteral("INFORMATION"),
+                    QMessageBox::Critical, details + CodecLastWords());
     }
-    StartRowsFrom(FCurrentRow + 1);
+    if (FCurrentRow == row) // not stopped while the window was answering
+        StartRowsFrom(row + 1);
+}
+
+// Why the codec's file is no result, or nothing when it is whole. A codec that was killed,
+// that says it failed, or that could not write everything (ffmpeg exits with 0 on a full
+// disk) leaves a truncated file whatever its size.
+QString TConverterForm::WhyFileFailed() const
+{
+    if (FProcess.exitStatus() == QProcess::CrashExit)
+        return QStringLiteral("The codec was stopped by signal %1.").arg(FProcess.exitCode());
+    if (FProcess.exitCode() != 0)
+        return QStringLiteral("The codec ended with exit code %1.").arg(FProcess.exitCode());
+    if (ReportsWriteFailure(QString::fromLocal8Bit(FCodecTail)))
+        return QStringLiteral("The codec could not write the whole file.");
+    if (!FileExists(FOutputPath))
+        return QStringLiteral("The codec made no file.");
+    // An output that cannot be opened to be measured is still a file the codec finished.
+    if (FileSizeOf(FOutputPath) == 0)
+        return QStringLiteral("The codec made an empty file.");
+    return QString();
+}
+
+// The output of the row being converted is this program's own: it was made by this batch
+// under a name that was free. Only it is ever removed. Answers why it is still there, if it is.
+QString TConverterForm::RemoveRowOutput()
+{
+    const QString path = std::exchange(FOutputPath, QString());
+    if (path.isEmpty())
+        return QString();
+    const int error = RemoveFile(path);
+    return error == 0 ? QString()
+                      : QStringLiteral("The damaged file \"%1\" is left on disk: it could not be "
+                                       "removed (%2).")
+                            .arg(path, qt_error_string(error));
+}
+
+// Ends a batch wherever it is: no more ticks, no codec, no half-made output, no next row.
+void TConverterForm::HaltBatch()
+{
+    Timer.stop();
+    FPromptTick.stop();
+    StopCodec();
+    RemoveRowOutput();
+    FCurrentRow = -1;
+}
+
+void TConverterForm::StopButtonClick()
+{
+    if (!IsBusy())
+        return;
+    HaltBatch();
+    EnableControls(true);
 }
 
 void TConverterForm::FinishBatch()
 {
     if (IsBusy())
         LogPanel->hide();
-    if (FileExists(FOutputPath))
+    // The last row's output was recorded only if it was judged whole.
+    QTreeWidget *list = ActiveList();
+    const QTreeWidgetItem *last = list->topLevelItem(list->topLevelItemCount() - 1);
+    if (last && !last->text(OutputColumn).isEmpty())
         ShowMessage(QStringLiteral("Success conversion, Output files save in the output folder."),
                     QStringLiteral("INFORMATION"), QMessageBox::Information);
     QCoreApplication::processEvents();

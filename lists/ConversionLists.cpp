@@ -9,17 +9,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QToolTip>
 #include <QTreeWidget>
 
 void TConverterForm::AMRAddButtonClick()
 {
-    if (const std::optional<QString> path = FSeam.RunOpenDialog(*AMROpenDialog))
+    if (const std::optional<QString> path = FSeam.RunOpenDialog(*OpenDialogOf(TDirection::AmrToMp3)))
         AddAMRFile(*path, true);
 }
 
 void TConverterForm::MP3AddButtonClick()
 {
-    if (const std::optional<QString> path = FSeam.RunOpenDialog(*MP3OpenDialog))
+    if (const std::optional<QString> path = FSeam.RunOpenDialog(*OpenDialogOf(TDirection::Mp3ToAmr)))
         AddMP3File(*path, true);
 }
 
@@ -38,7 +39,8 @@ void TConverterForm::AddFile(QTreeWidget *list, const QString &path, bool select
     if (path.isEmpty() || FindRowByPath(list, path))
         return;
     FOutputDir = DirectoryPart(path);
-    if (!FileExists(path))
+    // A pipe or device under an audio name could block the codec for good.
+    if (!IsRegularFile(path))
         return;
     auto *row = new QTreeWidgetItem(list, {path, FormatFileSize(QFileInfo(path).size()), QString()});
     if (select)
@@ -77,6 +79,8 @@ void TConverterForm::DeleteSelectedRow(TDirection direction)
         return;
     }
     delete selected.constFirst();
+    // The list would select the next row; a second press must not remove that one too.
+    ListOf(direction)->setCurrentItem(nullptr);
 }
 
 // Dropped files go through the same add as the dialog's, in the order dropped; folders are
@@ -98,7 +102,7 @@ void TConverterForm::DropFiles(QTreeWidget *list, const QStringList &paths)
         list->setCurrentItem(added);
 }
 
-bool TConverterForm::HandleListDrop(QTreeWidget *list, QEvent *event)
+bool TConverterForm::HandleListEvent(QTreeWidget *list, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::DragEnter:
@@ -108,6 +112,16 @@ bool TConverterForm::HandleListDrop(QTreeWidget *list, QEvent *event)
             drag->acceptProposedAction();
         else
             drag->ignore();
+        return true;
+    }
+    case QEvent::ToolTip: {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex cell = list->indexAt(help->pos());
+        const QString text = cell.data().toString();
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, list->viewport(), list->visualRect(cell));
         return true;
     }
     case QEvent::Drop: {

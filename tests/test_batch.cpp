@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -19,6 +20,7 @@ case "$in" in
   *silent*) echo "Unknown encoder 'nothing'" ;;
   *empty*) : > "$out" ;;
   *slow*) sleep 0.4; echo data > "$out" ;;
+  *hang*) echo partial > "$out"; exec sleep 60 ;;
   *) echo "size=       1kB time=00:00:01.00"; echo data > "$out" ;;
 esac)";
 
@@ -219,6 +221,115 @@ private slots:
         QVERIFY(batch.seam.messages.at(1).details.contains("third.amr"));
         QCOMPARE(Outputs(batch.form.AMRListView),
                  QStringList({"", batch.Path("in/slow.mp3"), "", batch.Path("in/fourth.mp3")}));
+    }
+
+    // The name is taken the moment it is chosen: a second window converting meanwhile gets
+    // the next one, and the first codec failing removes only its own.
+    void heldNamesAreNeverAnyoneElses()
+    {
+        const TStandInCodec codec("sleep 0.5\ncase \"$2\" in *fail*) exit 1 ;; esac\necho \"$2\" > \"$out\"");
+        TBatch first(codec.Dir()), second(codec.Dir());
+        first.Add({Touch(first.Path("fail/memo.amr"))});
+        second.Add({Touch(second.Path("ok/memo.amr"))});
+        const QString out = first.Path("out");
+        QDir().mkpath(out);
+        first.seam.folderAnswers = {out};
+        first.form.AMRMP3ButtonClick();
+        QVERIFY(QFile::exists(out + "/memo.mp3")); // held while the codec opens its input
+        QVERIFY(second.Convert(out));
+        QVERIFY(WaitForIdle(first.form));
+        QCOMPARE(first.seam.Texts(), QStringList{kFailedText});
+        QCOMPARE(Outputs(second.form.AMRListView), QStringList{out + "/memo(1).mp3"});
+        QCOMPARE(FolderSnapshot(out).keys(), QStringList{"memo(1).mp3"});
+
+        // A codec that cannot start leaves no held name behind.
+        QFile::setPermissions(codec.Dir() + "amrcodec.dll", QFile::ReadOwner | QFile::WriteOwner);
+        first.seam.messages.clear();
+        QVERIFY(first.Convert(out));
+        QCOMPARE(first.seam.Texts(), QStringList{"Can't start to deocde audio."});
+        QCOMPARE(FolderSnapshot(out).keys(), QStringList{"memo(1).mp3"});
+        QVERIFY(first.form.FOutputPath.isEmpty());
+    }
+
+    // A 250-byte name converts any number of times into one folder: numbered names that
+    // would pass the file system's limit give up characters of their stem.
+    void longNamesConvertAgain()
+    {
+        TBatch batch;
+        const QString input = batch.Path(QString(125, QChar(0xe9)) + ".amr");
+        QVERIFY(QFile::copy(SharedMemo(), input));
+        batch.Add({input});
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(batch.Convert(batch.dir.path()));
+        QCOMPARE(batch.seam.Texts(), QStringList(3, kSuccessText));
+        const QString output = Outputs(batch.form.AMRListView).constFirst();
+        QCOMPARE(QFileInfo(output).fileName(), QString(124, QChar(0xe9)) + "(2).mp3");
+        QCOMPARE(Probe(output).codec, QString("mp3"));
+    }
+
+    // Stop, Escape and closing the window mid-file: only whole outputs are left, later rows
+    // never start, nothing is said, and the next batch runs as usual.
+    void stoppingMidFile_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Stop, twice") << "stop";
+        QTest::newRow("Escape") << "escape";
+        QTest::newRow("closing") << "close";
+    }
+    void stoppingMidFile()
+    {
+        QFETCH(QString, how);
+        const TStandInCodec codec(kByName);
+        TBatch batch(codec.Dir());
+        batch.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&batch.form));
+        batch.Add({Touch(batch.Path("in/a.amr")), Touch(batch.Path("in/hang.amr")), Touch(batch.Path("in/c.amr"))});
+        batch.seam.folderAnswers = {batch.Path("in")};
+        batch.form.AMRMP3ButtonClick();
+        QTRY_VERIFY(QFileInfo(batch.Path("in/hang.mp3")).size() > 0);
+        QCOMPARE(batch.form.FCurrentRow, 1);
+        QCOMPARE(batch.form.BatchProgress->value(), 1);
+        QCOMPARE(batch.form.BatchProgress->maximum(), 3);
+
+        if (how == "stop") {
+            batch.form.StopButton->click();
+            batch.form.StopButtonClick();
+        } else if (how == "escape") {
+            QTest::keyClick(&batch.form, Qt::Key_Escape);
+        } else {
+            batch.form.close();
+        }
+        QCOMPARE(ChildProcessCount(), 0);
+        QTest::qWait(150);
+        QVERIFY(!batch.form.Timer.isActive());
+        QCOMPARE(FolderSnapshot(batch.Path("in")).keys(), QStringList({"a.amr", "a.mp3", "c.amr", "hang.amr"}));
+        QVERIFY(batch.seam.messages.isEmpty());
+        if (how == "close")
+            return;
+        QVERIFY(!batch.form.IsBusy() && batch.form.AMRMP3Button->isEnabled());
+        QCOMPARE(batch.form.FCurrentRow, -1);
+        QVERIFY(batch.form.FOutputPath.isEmpty());
+        QCOMPARE(Outputs(batch.form.AMRListView), QStringList({batch.Path("in/a.mp3"), "", ""}));
+
+        batch.form.FindRowByPath(batch.form.AMRListView, batch.Path("in/hang.amr"));
+        batch.form.AMRDeleteButtonClick();
+        QVERIFY(batch.Convert(batch.Path("in")));
+        QCOMPARE(batch.seam.Texts(), QStringList{kSuccessText});
+        QCOMPARE(Outputs(batch.form.AMRListView), QStringList({batch.Path("in/a(1).mp3"), batch.Path("in/c.mp3")}));
+    }
+
+    // Stop pressed while the batch's message is up ends the batch there.
+    void stopWhileAMessageIsUp()
+    {
+        const TStandInCodec codec(kByName);
+        TBatch batch(codec.Dir());
+        batch.Add({Touch(batch.Path("in/silent.amr")), Touch(batch.Path("in/good.amr"))});
+        batch.seam.onMessage = [&](const TMessage &) { batch.form.StopButtonClick(); };
+        QVERIFY(batch.Convert(batch.Path("in")));
+        QTest::qWait(150);
+        QCOMPARE(batch.seam.Texts(), QStringList{kFailedText});
+        QVERIFY(!QFile::exists(batch.Path("in/good.mp3")));
+        QCOMPARE(batch.form.FCurrentRow, -1);
     }
 
     // A tick delivered while another tick's message box is open returns at once.

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <sys/stat.h>
+
 namespace {
 
 QStringList Captions(QTreeWidget *list)
@@ -51,7 +53,7 @@ private slots:
         const QString upper = Touch(dir.filePath("A.AMR"), QByteArray(999, 'x'));
         TScriptedSeam seam;
         TConverterForm form(seam);
-        seam.openAnswers = {a, a, upper, dir.filePath("gone.amr"), std::nullopt};
+        seam.openAnswers = {a, a, upper};
 
         form.AMRAddButtonClick();
         QCOMPARE(seam.dialogsRun.last(), form.AMROpenDialog);
@@ -71,8 +73,13 @@ private slots:
         QCOMPARE(form.AMRListView->topLevelItem(1)->text(1), QString("999 Bytes"));
         QCOMPARE(Selected(form.AMRListView), 1);
 
-        form.AMRAddButtonClick(); // missing file
-        form.AMRAddButtonClick(); // cancelled
+        // A missing file, a pipe and a device (whose reading never ends), and a cancel.
+        const QString fifo = dir.filePath("x.amr");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QFile::link("/dev/zero", dir.filePath("noise.amr"));
+        seam.openAnswers = {dir.filePath("gone.amr"), fifo, dir.filePath("noise.amr"), std::nullopt};
+        for (int i = 0; i < 4; ++i)
+            form.AMRAddButtonClick();
         QCOMPARE(form.AMRListView->topLevelItemCount(), 2);
         QVERIFY(seam.messages.isEmpty());
 
@@ -103,11 +110,22 @@ private slots:
         QCOMPARE(seam.messages.first().icon, QMessageBox::Information);
         QCOMPARE(form.AMRListView->topLevelItemCount(), 2);
 
+        // Two presses after selecting a row: the row goes, then the message.
         form.FindRowByPath(form.AMRListView, a);
+        form.AMRDeleteButtonClick();
         form.AMRDeleteButtonClick();
         QCOMPARE(Captions(form.AMRListView), QStringList{b});
         QVERIFY(QFile::exists(a));
-        QCOMPARE(seam.messages.size(), 2);
+        QCOMPARE(seam.messages.size(), 3);
+
+        // The Delete key in the list does what the button does.
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.AMRListView->setFocus();
+        form.FindRowByPath(form.AMRListView, b);
+        QTest::keyClick(form.AMRListView, Qt::Key_Delete);
+        QCOMPARE(form.AMRListView->topLevelItemCount(), 0);
+        QVERIFY(QFile::exists(b));
     }
 
     void dropFiles()
@@ -148,6 +166,7 @@ private slots:
         Touch(dir.filePath("x.amr"));
         TScriptedSeam seam;
         TConverterForm form(seam);
+        form.AMRAddButtonClick();
         QFileDialog *dialog = form.AMROpenDialog;
         dialog->setDirectory(dir.path());
         dialog->selectNameFilter("All Files (*)");

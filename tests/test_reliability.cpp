@@ -4,6 +4,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -132,6 +133,30 @@ private slots:
         QCOMPARE(converted, names.size());
     }
 
+    // On a full disk ffmpeg says so but exits with 0: the truncated file must still fail.
+    void fullDisk()
+    {
+        QTemporaryDir disk;
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk.path()}) != 0)
+            QSKIP("cannot mount a small tmpfs here (it needs root)");
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {disk.path()}); });
+        Touch(disk.filePath("fill"), QByteArray(48 * 1024, 'x')); // 16 KiB stay free
+        QTemporaryDir dir;
+        const QStringList inputs{dir.filePath("long.amr"), dir.filePath("short.amr"), dir.filePath("last.amr")};
+        MakeAudio(inputs.at(0), 20);
+        MakeAudio(inputs.at(1), 1);
+        QFile::copy(inputs.at(0), inputs.at(2));
+
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.Timer.setInterval(50);
+        QVERIFY(RunBatch(form, seam, inputs, disk.path()));
+        QCOMPARE(seam.Texts(), QStringList({kFailedText, kFailedText}));
+        QVERIFY(seam.messages.first().details.contains("No space left on device"));
+        QCOMPARE(Outputs(form.AMRListView), QStringList({"", disk.filePath("short.mp3"), ""}));
+        QCOMPARE(FolderSnapshot(disk.path()).keys(), QStringList({"fill", "short.mp3"}));
+    }
+
     // From here on this process has given up its superuser file rights.
     void unwritableOutputFolder()
     {
@@ -160,6 +185,27 @@ private slots:
         QVERIFY(!form.IsBusy() && form.FCurrentRow == -1);
         QCOMPARE(FolderSnapshot(dir.path()), before);
         ::chmod(QFile::encodeName(dir.filePath("locked")).constData(), 0755);
+    }
+
+    // A failed file whose remains cannot be removed is still a failure, and says what is left.
+    void failedOutputThatCannotBeRemoved()
+    {
+        if (!GiveUpFileOverrides())
+            QSKIP("cannot give up the superuser's file rights here");
+        const TStandInCodec codec("echo partial > \"$out\"\nchmod 555 \"$(dirname \"$out\")\"\nexit 1");
+        QTemporaryDir dir;
+        QDir().mkdir(dir.filePath("out"));
+        const auto unlock = qScopeGuard([&] { QFile::setPermissions(dir.filePath("out"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.FExeDir = codec.Dir();
+        QVERIFY(RunBatch(form, seam, {Touch(dir.filePath("a.amr"))}, dir.filePath("out")));
+        if (QFileInfo(dir.filePath("out")).isWritable())
+            QSKIP("the folder stays writable to this process here");
+        QCOMPARE(seam.Texts(), QStringList{kFailedText});
+        const QString details = seam.messages.first().details;
+        QVERIFY2(details.contains(dir.filePath("out/a.mp3")) && details.contains("Permission denied"), qPrintable(details));
+        QCOMPARE(Outputs(form.AMRListView), QStringList{""});
     }
 
     // An output that cannot be opened to be measured is still the user's file.

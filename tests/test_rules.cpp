@@ -60,15 +60,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("taken");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("root folder") << "/" << "a.amr" << QStringList() << "/a.mp3";
-        QTest::newRow("no extension") << "/out" << "memo" << QStringList() << "/out/memo.mp3";
-        QTest::newRow("dotted folder") << "/my.out" << "memo" << QStringList() << "/my.out/memo.mp3";
-        QTest::newRow("two dots") << "/o" << "a.b.amr" << QStringList() << "/o/a.b.mp3";
-        QTest::newRow("numbered") << "/o" << "a.b.amr" << QStringList{"/o/a.b.mp3"} << "/o/a.b(1).mp3";
+        QTest::addColumn<int>("nameMax");
+        QTest::newRow("root folder") << "/" << "a.amr" << QStringList() << "/a.mp3" << 255;
+        QTest::newRow("no extension") << "/out" << "memo" << QStringList() << "/out/memo.mp3" << 255;
+        QTest::newRow("dotted folder") << "/my.out" << "memo" << QStringList() << "/my.out/memo.mp3" << 255;
+        QTest::newRow("two dots") << "/o" << "a.b.amr" << QStringList() << "/o/a.b.mp3" << 255;
+        QTest::newRow("numbered") << "/o" << "a.b.amr" << QStringList{"/o/a.b.mp3"} << "/o/a.b(1).mp3" << 255;
         QTest::newRow("past numbers")
             << "/o" << "memo.amr" << QStringList{"/o/memo.mp3", "/o/memo(1).mp3", "/o/memo(2).mp3"}
-            << "/o/memo(3).mp3";
-        QTest::newRow("path given") << "/o" << "/in/x.amr" << QStringList() << "/o/x.mp3";
+            << "/o/memo(3).mp3" << 255;
+        QTest::newRow("path given") << "/o" << "/in/x.amr" << QStringList() << "/o/x.mp3" << 255;
+        // Names longer than the file system takes lose just enough of their stem.
+        QTest::newRow("number needs room")
+            << "/o" << "abcdefgh.amr" << QStringList{"/o/abcdefgh.mp3"} << "/o/abcde(1).mp3" << 12;
+        QTest::newRow("bytes, not characters") << "/o" << "ééééé.amr" << QStringList()
+                                               << "/o/ééé.mp3" << 10;
+        QTest::newRow("accents stay on their letters")
+            << "/o" << "ééé.amr" << QStringList() << "/o/éé.mp3" << 10;
+        QTest::newRow("nothing fits") << "/o" << "memo.amr" << QStringList() << "" << 4;
     }
     void outputNames()
     {
@@ -76,8 +85,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QStringList, taken);
         QFETCH(QString, expected);
+        QFETCH(int, nameMax);
         const QSet<QString> set(taken.begin(), taken.end());
-        QCOMPARE(MakeOutputFileName(folder, name, ".mp3", [&](const QString &p) { return set.contains(p); }),
+        QCOMPARE(MakeOutputFileName(folder, name, ".mp3", [&](const QString &p) { return set.contains(p); },
+                                    nameMax),
                  expected);
     }
 

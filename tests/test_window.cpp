@@ -33,7 +33,17 @@ class TestWindow : public QObject {
         return next;
     }
 
+    QTemporaryDir FHome;
+
 private slots:
+    // Before anything of Qt's has looked for the user's folders.
+    void initTestCase()
+    {
+        for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+            qunsetenv(name);
+        qputenv("HOME", QFile::encodeName(FHome.path()));
+    }
+
     void afterCreation()
     {
         TScriptedSeam seam;
@@ -74,6 +84,13 @@ private slots:
                 focus = page.buttons.at(b);
             }
         }
+        // The file dialogs are made on first use and kept.
+        QVERIFY(!form.AMROpenDialog && !form.MP3OpenDialog);
+        form.AMRAddButtonClick();
+        form.MP3AddButtonClick();
+        QFileDialog *amrDialog = form.AMROpenDialog;
+        form.AMRAddButtonClick();
+        QCOMPARE(seam.dialogsRun, QList<QFileDialog *>({amrDialog, form.MP3OpenDialog, amrDialog}));
         QCOMPARE(form.AMROpenDialog->nameFilters(), QStringList({"AMR Files (*.amr)", "All Files (*)"}));
         QCOMPARE(form.MP3OpenDialog->nameFilters(), QStringList({"MP3 Files (*.mp3)", "All Files (*)"}));
         QCOMPARE(form.AMROpenDialog->defaultSuffix(), QString("amr"));
@@ -120,6 +137,10 @@ private slots:
         QVERIFY(form.IsBusy());
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         QCOMPARE(form.LogPanel->pos(), PanelPosition(form.frameGeometry().size(), {233, 41}));
+        // The status text has the room left of the Stop button to itself.
+        QVERIFY(form.StopButton->isVisibleTo(&form));
+        QVERIFY(form.LogPanel->contentsRect().right() < form.StopButton->x());
+        QCOMPARE(form.LogPanel->size(), QSize(233, 41));
 
         form.EnableControls(true);
         for (QWidget *control : SevenControls(form))
@@ -138,6 +159,31 @@ private slots:
         form.EnableControls(false);
         form.close();
         QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // A whole session (add, convert, close) writes nothing under the user's home.
+    void keepsNoSettings()
+    {
+        QTemporaryDir work;
+        const QString memo = work.filePath("memo.amr");
+        QFile::copy(SharedMemo(), memo);
+        {
+            TScriptedSeam seam;
+            TConverterForm form(seam);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            seam.openAnswers = {memo};
+            form.AMRAddButtonClick();
+            form.AMROpenDialog->setDirectory(work.path());
+            form.AMROpenDialog->show(); // the dialog keeps a history of the folders it shows
+            QTest::qWait(100);
+            QMetaObject::invokeMethod(form.AMROpenDialog, "accept");
+            QVERIFY(ConvertInto(form, seam, work.path()));
+            QCOMPARE(seam.Texts(), QStringList{kSuccessText});
+            form.close();
+        }
+        const QMap<QString, QByteArray> home = FolderSnapshot(FHome.path());
+        QVERIFY2(home.isEmpty(), qPrintable(home.keys().join(", ")));
     }
 
     void webLabelOpensAddress()
