@@ -3,7 +3,8 @@
 #include "app/ConverterForm.h"
 
 #include <QGuiApplication>
-#include <QLabel>
+#include <QPainter>
+#include <qdrawutil.h>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -11,6 +12,13 @@ QPoint PanelPosition(const QSize &window, const QSize &panel)
 {
     return {(window.width() - panel.width()) / 2,
             (window.height() - panel.height()) / 2 - panel.height()};
+}
+
+void TStatusPanel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    QPainter painter(this);
+    qDrawShadePanel(&painter, rect(), palette(), false, 1);
 }
 
 void TConverterForm::PlacePanel()

@@ -1,5 +1,6 @@
 // The window's controls, placed as designed at 96 dots per inch.
 #include "app/Anchors.h"
+#include "app/BusyState.h"
 #include "app/ConverterForm.h"
 
 #include <QFileDialog>
@@ -18,7 +19,7 @@ constexpr QSize kClientSize(514, 368);
 constexpr QSize kPageSize(476, 262);
 
 // The status panel's stop button and progress bar, inside its 233 x 41.
-constexpr QRect kStopButton(170, 8, 56, 23);
+constexpr QRect kStopButton(170, 6, 56, 23);
 constexpr int kBarHeight = 3;
 
 QFileDialog *MakeOpenDialog(QWidget *owner, const QString &filter, const QString &suffix)
@@ -131,20 +132,18 @@ void TConverterForm::BuildLayout()
         connect(page.convert, &QPushButton::clicked, this, page.onConvert);
     }
 
-    LogPanel = new QLabel(this);
+    LogPanel = new TStatusPanel(this);
     LogPanel->setGeometry(143, 152, 233, 41);
-    LogPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     LogPanel->setAlignment(Qt::AlignCenter);
     LogPanel->setAutoFillBackground(true);
     // The status text is centred in the room left of the stop button, never under it.
-    LogPanel->setContentsMargins(0, 0, LogPanel->width() - kStopButton.left(), kBarHeight);
+    LogPanel->setContentsMargins(1, 1, LogPanel->width() - kStopButton.left(), 1 + kBarHeight);
     StopButton = new QPushButton(QStringLiteral("Stop"), LogPanel);
     StopButton->setGeometry(kStopButton);
     connect(StopButton, &QPushButton::clicked, this, &TConverterForm::StopButtonClick);
     BatchProgress = new QProgressBar(LogPanel);
-    const int frame = LogPanel->frameWidth();
-    BatchProgress->setGeometry(frame, LogPanel->height() - frame - kBarHeight,
-                               LogPanel->width() - 2 * frame, kBarHeight);
+    BatchProgress->setGeometry(4, LogPanel->height() - 4 - kBarHeight, LogPanel->width() - 8,
+                               kBarHeight);
     BatchProgress->setTextVisible(false);
     LogPanel->hide();
 
