@@ -4,16 +4,19 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 
-.PHONY: all deps build run test test-plain test-sanitized bench screenshot clean
+.PHONY: all deps configure build run package test test-plain test-sanitized bench screenshot clean
 
 all: build
 
 deps:
 	scripts/install-deps
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD) -j $(JOBS)
+
+# The program and its codec links only; the tests are built by `make test`.
+build: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tolvane
 
 run: build
 	$(BUILD)/bin/tolvane
@@ -22,7 +25,8 @@ run: build
 # UndefinedBehaviorSanitizer.
 test: test-plain test-sanitized
 
-test-plain: build
+test-plain: configure
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 test-sanitized: deps
@@ -30,7 +34,13 @@ test-sanitized: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
+# The Debian package, in the build folder.
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tolvane
+	cd $(BUILD) && cpack -G DEB
+
 bench: deps
+	scripts/install-deps --bench
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tolvane_bench
 	$(BENCH_BUILD)/bin/tolvane_bench

@@ -18,8 +18,10 @@ class QTreeWidget;
 class TAnchors;
 class TModalSeam;
 
-// The product's home page, shown and opened by the web label.
+// The product's home page, shown and opened by the web label, and the application id made
+// from it (its desktop entry, icon and metadata are named after it).
 inline constexpr const char *kWebAddress = "https://tolvane.example/";
+inline constexpr const char *kApplicationId = "example.tolvane.Tolvane";
 
 // What a start of the codec came to, so that a batch knows whether to wait for it.
 enum class TStartResult {

@@ -58,7 +58,9 @@ void TConverterForm::BuildLayout()
     LogoImage = new QLabel(this);
     LogoImage->setGeometry(16, 4, 360, 49);
     LogoImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LogoImage->setPixmap(QPixmap(QStringLiteral(":/tolvane/logo.png")));
+    // Drawn from a picture of twice the size where the screen has twice the pixels.
+    LogoImage->setPixmap(QPixmap(devicePixelRatioF() > 1 ? QStringLiteral(":/tolvane/logo@2x.png")
+                                                          : QStringLiteral(":/tolvane/logo.png")));
 
     WebLabel = new QLabel(QString::fromLatin1(kWebAddress), this);
     WebLabel->setGeometry(218, 46, 146, 13);

@@ -7,8 +7,13 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolvane/logo.png")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tolvane"));
+    // The window class the desktop entry's StartupWMClass names, and the entry itself.
+    QCoreApplication::setApplicationName(QStringLiteral("tolvane"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/tolvane/icons/%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     TDesktopSeam seam;
     TConverterForm form(seam);
     form.show();

@@ -1,7 +1,8 @@
 // Measures Tolvane: start-up, and a batch of voice memos through the real window and the
 // real codec compared with running the codec directly. Run it with `make bench`.
-//   tolvane_bench [--runs N] [--no-before]
+//   tolvane_bench [--runs N] [--no-before] [--startup-only]
 #include "app/ConverterForm.h"
+#include "bench/XStartup.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestSupport.h"
 
@@ -39,20 +40,6 @@ double CpuSeconds()
     ::getrusage(RUSAGE_SELF, &usage); // this process only: the codec's time is excluded
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
         + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Child mode: show the window, report its resident memory, exit.
-int StartupProbe(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    TScriptedSeam seam;
-    TConverterForm form(seam);
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
-        return 1;
-    std::printf("shown %ld\n", ResidentKiB());
-    std::fflush(stdout);
-    return 0;
 }
 
 struct TBatchFigures {
@@ -131,30 +118,46 @@ void Print(const QList<TSeries> &table)
 
 int main(int argc, char *argv[])
 {
-    if (argc > 1 && qstrcmp(argv[1], "--startup-probe") == 0)
-        return StartupProbe(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QStringList arguments = application.arguments();
     const int runs = std::max(1, int(arguments.value(arguments.indexOf("--runs") + 1, "5").toInt()));
     const bool before = !arguments.contains("--no-before");
+    const bool startupOnly = arguments.contains("--startup-only");
+    const int startupRuns = 12;
 
-    TSeries startup{"start-up: process start to window shown", "ms", {}};
-    TSeries memory{"resident memory with the window shown", "MB", {}};
-    for (int i = 0; i < runs + 2; ++i) {
-        QProcess probe;
-        QElapsedTimer clock;
-        clock.start();
-        probe.start(application.applicationFilePath(), {"--startup-probe"});
-        if (!probe.waitForReadyRead(30000))
-            qFatal("the start-up probe did not report");
-        const double ms = clock.nsecsElapsed() / 1e6;
-        const QByteArray line = probe.readLine();
-        probe.waitForFinished();
-        if (i < 2)
-            continue; // warm the file cache first
-        startup.values << ms;
-        memory.values << line.split(' ').value(1).trimmed().toDouble() / 1024;
+    // Start-up from outside, alternating with the floor: the same widgets and nothing else.
+    TSeries startup{"start-up: exec to window mapped (X server)", "ms", {}};
+    TSeries floorStartup{"floor: the same widgets alone", "ms", {}};
+    TSeries startupRatio{"ratio start-up / floor", "x", {}};
+    TSeries memory{"resident memory, window shown", "MiB", {}};
+    TSeries floorMemory{"floor: resident memory", "MiB", {}};
+    TSeries memoryAbove{"resident memory above the floor", "MiB", {}};
+    {
+        TXStartup x;
+        if (!x.Ready())
+            qFatal("could not start Xvfb for the start-up measurement");
+        const QString dir = QCoreApplication::applicationDirPath() + u'/';
+        for (int i = 0; i < startupRuns + 2; ++i) {
+            const auto program = x.Measure(dir + "tolvane");
+            const auto floor = x.Measure(dir + "tolvane_floor");
+            if (!program || !floor)
+                qFatal("a window did not appear");
+            if (i < 2)
+                continue; // warm the file cache first
+            startup.values << program->milliseconds;
+            floorStartup.values << floor->milliseconds;
+            startupRatio.values << program->milliseconds / floor->milliseconds;
+            memory.values << program->residentMiB;
+            floorMemory.values << floor->residentMiB;
+            memoryAbove.values << program->residentMiB - floor->residentMiB;
+        }
+        std::printf("start-up measured %d times each\n", startupRuns);
+        std::fflush(stdout);
+    }
+    if (startupOnly) {
+        Print({startup, floorStartup, startupRatio, memory, floorMemory, memoryAbove});
+        return 0;
     }
 
     QTemporaryDir work;
@@ -198,7 +201,7 @@ int main(int argc, char *argv[])
         std::fflush(stdout);
     }
 
-    QList<TSeries> table{startup, memory, direct, windowAfter, ratio, overhead, cpu, stall};
+    QList<TSeries> table{startup, floorStartup, startupRatio, memory, floorMemory, memoryAbove, direct, windowAfter, ratio, overhead, cpu, stall};
     if (before)
         table << windowBefore << ratioBefore;
     Print(table);

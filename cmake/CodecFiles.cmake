@@ -1,6 +1,6 @@
 # The codec is Debian's ffmpeg. The program looks for it beside itself under the names it
-# tests, so the build (and the installation) link those names to this ffmpeg and to the
-# very libraries it loads.
+# tests, so the build and the installation link those names to this ffmpeg and to the very
+# libraries it loads (cmake/CodecLinks.cmake).
 
 find_program(TOLVANE_FFMPEG ffmpeg)
 if(NOT TOLVANE_FFMPEG)
@@ -18,36 +18,27 @@ foreach(_encoder libopencore_amrnb libmp3lame)
       "Install the Debian package libavcodec-extra.")
   endif()
 endforeach()
-
-execute_process(COMMAND ldd "${TOLVANE_FFMPEG}" OUTPUT_VARIABLE _tolvane_ldd ERROR_QUIET)
-set(TOLVANE_CODEC_LINKS "amrcodec.dll" "${TOLVANE_FFMPEG}")
-foreach(_lib avcodec avformat avutil)
-  if(NOT _tolvane_ldd MATCHES "lib${_lib}\\.so[^ \t]* => ([^ \t]+)")
-    message(FATAL_ERROR "Cannot tell which lib${_lib} ${TOLVANE_FFMPEG} loads (ldd).")
-  endif()
-  list(APPEND TOLVANE_CODEC_LINKS "${_lib}.dll" "${CMAKE_MATCH_1}")
-endforeach()
 message(STATUS "Codec: ${TOLVANE_FFMPEG}")
 
-# Makes the four codec links in `dir` (at build time, so a removed link comes back).
+set(TOLVANE_CODEC_FILES amrcodec.dll avcodec.dll avformat.dll avutil.dll)
+set(_tolvane_make_links ${CMAKE_COMMAND} -DFFMPEG=${TOLVANE_FFMPEG})
+set(_tolvane_links_script "${CMAKE_CURRENT_LIST_DIR}/CodecLinks.cmake")
+
+# Makes the codec links in `dir` at every build, so that they follow the machine's FFmpeg.
 function(tolvane_add_codec_links target dir)
-  set(_commands "")
-  set(_links ${TOLVANE_CODEC_LINKS})
-  while(_links)
-    list(POP_FRONT _links _name _file)
-    list(APPEND _commands COMMAND ${CMAKE_COMMAND} -E create_symlink "${_file}" "${dir}/${_name}")
-  endwhile()
   add_custom_target(${target} ALL
-                    COMMAND ${CMAKE_COMMAND} -E make_directory "${dir}" ${_commands}
+                    COMMAND ${_tolvane_make_links} -DDIR=${dir} -P ${_tolvane_links_script}
                     COMMENT "Linking the codec files")
 endfunction()
 
-# The same links beside the installed executable.
+# The same links beside the installed executable, resolved when installing and recorded in
+# the install manifest like every other file.
 function(tolvane_install_codec_links destination)
-  set(_links ${TOLVANE_CODEC_LINKS})
-  while(_links)
-    list(POP_FRONT _links _name _file)
-    install(CODE "file(CREATE_LINK \"${_file}\"
-                   \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${destination}/${_name}\" SYMBOLIC)")
-  endwhile()
+  set(staging "${CMAKE_BINARY_DIR}/install-links/codec")
+  string(REPLACE ";" "\" \"" command "${_tolvane_make_links}")
+  install(CODE "execute_process(COMMAND \"${command}\" -DDIR=${staging}
+                                \"-DFINAL_DIR=\${CMAKE_INSTALL_PREFIX}/${destination}\"
+                                -P \"${_tolvane_links_script}\" COMMAND_ERROR_IS_FATAL ANY)")
+  list(TRANSFORM TOLVANE_CODEC_FILES PREPEND "${staging}/" OUTPUT_VARIABLE files)
+  install(FILES ${files} DESTINATION "${destination}")
 endfunction()
