@@ -151,7 +151,13 @@ void TConverterForm::BuildLayout()
 
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &TConverterForm::StopButtonClick);
-    auto *quit = new QShortcut(QKeySequence::Quit, this);
+    // The desktop's Quit keys, and Ctrl+Q where the platform names none (it is the one every
+    // Linux desktop uses).
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!quitKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
+        quitKeys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    auto *quit = new QShortcut(this);
+    quit->setKeys(quitKeys);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
 
     Timer.setInterval(1000);

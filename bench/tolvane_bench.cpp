@@ -121,7 +121,8 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QStringList arguments = application.arguments();
-    const int runs = std::max(1, int(arguments.value(arguments.indexOf("--runs") + 1, "5").toInt()));
+    const qsizetype runsAt = arguments.indexOf("--runs");
+    const int runs = runsAt < 0 ? 5 : std::max(1, arguments.value(runsAt + 1).toInt());
     const bool before = !arguments.contains("--no-before");
     const bool startupOnly = arguments.contains("--startup-only");
     const int startupRuns = 12;

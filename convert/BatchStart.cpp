@@ -107,8 +107,12 @@ void TConverterForm::StartRowsFrom(int row)
     const int rows = list->topLevelItemCount();
     for (; row < rows; ++row) {
         FCurrentRow = row;
+        // Painted with the window's next update rather than at once, which would hold up
+        // the batch for a whole repaint at every row.
+        BatchProgress->setUpdatesEnabled(false);
         BatchProgress->setRange(0, rows);
         BatchProgress->setValue(row);
+        BatchProgress->setUpdatesEnabled(true);
         BatchProgress->setToolTip(QStringLiteral("%1 of %2 files done").arg(row).arg(rows));
         FInputPath = list->topLevelItem(row)->text(0);
         FInputName = FileNamePart(FInputPath);

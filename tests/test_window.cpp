@@ -196,6 +196,11 @@ private slots:
         QTest::mouseClick(form.WebLabel, Qt::LeftButton);
         QCOMPARE(seam.addresses, QList<QUrl>{QUrl(kWebAddress)});
         QCOMPARE(QUrl(kWebAddress).host(), QString("tolvane.example"));
+
+        // The desktop's Quit shortcut closes the window like its close button.
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!form.isVisible());
     }
 
     void logo()
