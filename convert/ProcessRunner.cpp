@@ -79,7 +79,7 @@ TStartResult TConverterForm::StartDecoding()
     if (!IsBusy()) {
         EnableControls(false);
         QCoreApplication::processEvents();
-        if (FOutputPath.isEmpty()) // the window was closed meanwhile
+        if (FOutputPath.isEmpty()) // stopped, or the window closed, meanwhile
             return TStartResult::NotStarted;
     }
 

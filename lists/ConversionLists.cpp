@@ -14,13 +14,15 @@
 
 void TConverterForm::AMRAddButtonClick()
 {
-    if (const std::optional<QString> path = FSeam.RunOpenDialog(*OpenDialogOf(TDirection::AmrToMp3)))
+    const std::optional<QString> path = FSeam.RunOpenDialog(*OpenDialogOf(TDirection::AmrToMp3));
+    if (path)
         AddAMRFile(*path, true);
 }
 
 void TConverterForm::MP3AddButtonClick()
 {
-    if (const std::optional<QString> path = FSeam.RunOpenDialog(*OpenDialogOf(TDirection::Mp3ToAmr)))
+    const std::optional<QString> path = FSeam.RunOpenDialog(*OpenDialogOf(TDirection::Mp3ToAmr));
+    if (path)
         AddMP3File(*path, true);
 }
 
