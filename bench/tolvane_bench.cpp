@@ -3,6 +3,7 @@
 //   tolvane_bench [--runs N] [--no-before] [--startup-only]
 #include "app/ConverterForm.h"
 #include "bench/XStartup.h"
+#include "convert/CodecContract.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestSupport.h"
 
@@ -94,8 +95,9 @@ double RunDirect(const QStringList &memos, const QString &folder)
     for (const QString &memo : memos) {
         QProcess codec;
         codec.setProcessChannelMode(QProcess::MergedChannels);
-        codec.start(RealCodecDir() + "amrcodec.dll",
-                    {"-i", memo, "-y", folder + '/' + QFileInfo(memo).completeBaseName() + ".mp3"});
+        codec.start(RealCodecDir() + kCodecProgram,
+                    CodecArguments(TDirection::AmrToMp3, memo,
+                                   folder + '/' + QFileInfo(memo).completeBaseName() + ".mp3"));
         codec.waitForFinished(-1);
         codec.readAll();
     }

@@ -137,6 +137,9 @@ private slots:
             QCOMPARE(outputs.at(i), batch.Path(QString("out/memo %1.mp3").arg(i)));
             const TProbe probe = Probe(outputs.at(i));
             QCOMPARE(probe.codec, QString("mp3"));
+            QCOMPARE(probe.bitRate, 64000); // not the encoder's 8 kbit/s for 8 kHz speech
+            QCOMPARE(probe.sampleRate, 8000);
+            QCOMPARE(probe.channels, 1);
             QVERIFY2(qAbs(probe.duration - seconds.at(i)) < 0.3, qPrintable(QString::number(probe.duration)));
         }
         QCOMPARE(batch.form.FCurrentRow, -1);
@@ -160,6 +163,8 @@ private slots:
         for (const QString &output : Outputs(batch.form.MP3ListView)) {
             const TProbe probe = Probe(output);
             QCOMPARE(probe.codec, QString("amr_nb"));
+            // The 7.95k mode reads as 8000 bit/s with its framing; "-ab 8" gave 4.75k (5200).
+            QVERIFY2(qAbs(probe.bitRate - 8000) < 300, qPrintable(QString::number(probe.bitRate)));
             QCOMPARE(probe.sampleRate, 8000);
             QCOMPARE(probe.channels, 1);
         }

@@ -83,7 +83,7 @@ TProbe Probe(const QString &path)
 {
     QProcess probe;
     probe.start("ffprobe", {"-v", "error", "-show_entries",
-                            "stream=codec_name,sample_rate,channels:format=duration", "-of",
+                            "stream=codec_name,sample_rate,channels,bit_rate:format=duration", "-of",
                             "default=noprint_wrappers=1", path});
     probe.waitForFinished(30000);
     TProbe result;
@@ -95,6 +95,8 @@ TProbe Probe(const QString &path)
             result.sampleRate = value.toInt();
         else if (line.startsWith("channels="))
             result.channels = value.toInt();
+        else if (line.startsWith("bit_rate="))
+            result.bitRate = value.toInt();
         else if (line.startsWith("duration="))
             result.duration = value.toDouble();
     }

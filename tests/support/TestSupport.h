@@ -44,6 +44,7 @@ struct TProbe {
     QString codec;
     int sampleRate = 0;
     int channels = 0;
+    int bitRate = 0; // of the audio stream
     double duration = 0;
 };
 TProbe Probe(const QString &path);
