@@ -17,6 +17,7 @@ class QTabWidget;
 class QTreeWidget;
 class TAnchors;
 class TModalSeam;
+class TRowIndex;
 
 // The product's home page, shown and opened by the web label, and the application id made
 // from it (its desktop entry, icon and metadata are named after it).
@@ -92,10 +93,11 @@ public:
     void MP3AddButtonClick();
     void AddAMRFile(const QString &path, bool select);
     void AddMP3File(const QString &path, bool select);
-    static bool FindRowByPath(QTreeWidget *list, const QString &path);
+    bool FindRowByPath(QTreeWidget *list, const QString &path);
     void AMRDeleteButtonClick();
     void MP3DeleteButtonClick();
     void DropFiles(QTreeWidget *list, const QStringList &paths);
+    void OpenFiles(const QStringList &arguments);
 
     // convert/
     TStartResult StartDecoding();
@@ -127,7 +129,10 @@ private:
                      const QString &details = QString());
     void PlacePanel();
 
-    void AddFile(QTreeWidget *list, const QString &path, bool select);
+    // Files bound for lists, in the order they are to be added.
+    using TFileRows = QList<std::pair<QTreeWidget *, QString>>;
+    QTreeWidget *AddFiles(const TFileRows &files, bool select);
+    void AddFiles(QTreeWidget *list, const QStringList &paths);
     void DeleteSelectedRow(TDirection direction);
     bool HandleListEvent(QTreeWidget *list, QEvent *event);
 
@@ -147,6 +152,8 @@ private:
 
     TModalSeam &FSeam;
     TAnchors *FAnchors = nullptr;
+    TRowIndex *FAMRRows = nullptr; // the rows of each list by path
+    TRowIndex *FMP3Rows = nullptr;
     bool FBusyCursor = false;
     QByteArray FCodecTail;    // the last bytes the current codec wrote, for failure details
     QTimer FPromptTick;       // a tick brought forward to now

@@ -2,6 +2,7 @@
 #include "app/Anchors.h"
 #include "app/BusyState.h"
 #include "app/ConverterForm.h"
+#include "lists/RowIndex.h"
 
 #include <QFileDialog>
 #include <QHeaderView>
@@ -29,7 +30,7 @@ QFileDialog *MakeOpenDialog(QWidget *owner, const QString &filter, const QString
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
     auto *dialog = new QFileDialog(owner, QObject::tr("Open"));
-    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     // Qt's own dialog everywhere, so "All Files" behaves alike on every desktop; "*" because
     // "*.*" would hide names without a dot on Linux.
@@ -77,17 +78,18 @@ void TConverterForm::BuildLayout()
         QWidget *&sheet;
         const char *caption, *fileHeader, *outputHeader, *addCaption, *convertCaption;
         QTreeWidget *&list;
+        TRowIndex *&rows;
         QPushButton *&add, *&remove, *&convert;
         void (TConverterForm::*onAdd)(), (TConverterForm::*onDelete)(),
             (TConverterForm::*onConvert)();
     };
     const TPageLayout pages[] = {
         {TabSheet1, "AMR to MP3", "AMR Audio File", "Output MP3 File", "Add AMR Audio",
-         "Convert to MP3", AMRListView, AMRAddButton, AMRDeleteButton, AMRMP3Button,
+         "Convert to MP3", AMRListView, FAMRRows, AMRAddButton, AMRDeleteButton, AMRMP3Button,
          &TConverterForm::AMRAddButtonClick, &TConverterForm::AMRDeleteButtonClick,
          &TConverterForm::AMRMP3ButtonClick},
         {TabSheet2, "MP3 to AMR", "MP3 Audio File", "Output AMR File", "Add MP3 Audio",
-         "Convert to AMR", MP3ListView, MP3AddButton, MP3DeleteButton, MP3AMRButton,
+         "Convert to AMR", MP3ListView, FMP3Rows, MP3AddButton, MP3DeleteButton, MP3AMRButton,
          &TConverterForm::MP3AddButtonClick, &TConverterForm::MP3DeleteButtonClick,
          &TConverterForm::MP3AMRButtonClick},
     };
@@ -110,6 +112,7 @@ void TConverterForm::BuildLayout()
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         // Long paths keep their file names in view; the whole text shows on hover.
         list->setTextElideMode(Qt::ElideMiddle);
+        page.rows = new TRowIndex(list);
         auto *deleteKey = new QShortcut(QKeySequence::Delete, list, nullptr, nullptr,
                                         Qt::WidgetWithChildrenShortcut);
         connect(deleteKey, &QShortcut::activated, this, page.onDelete);

@@ -3,11 +3,9 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 
-std::optional<QString> TDesktopSeam::RunOpenDialog(QFileDialog &dialog)
+QStringList TDesktopSeam::RunOpenDialog(QFileDialog &dialog)
 {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
 std::optional<QString> TDesktopSeam::ChooseFolder(QWidget *owner, const QString &title,

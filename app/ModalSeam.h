@@ -22,8 +22,8 @@ class TModalSeam {
 public:
     virtual ~TModalSeam() = default;
 
-    // The file the user confirmed in `dialog`, or nothing when cancelled.
-    virtual std::optional<QString> RunOpenDialog(QFileDialog &dialog) = 0;
+    // The files the user confirmed in `dialog`, in its order; none when cancelled.
+    virtual QStringList RunOpenDialog(QFileDialog &dialog) = 0;
 
     // A modal folder chooser titled `title`, opened at `folder`, where a path can be
     // typed: the confirmed folder, or nothing when cancelled.
@@ -38,7 +38,7 @@ public:
 // The real dialogs, message boxes and browser.
 class TDesktopSeam final : public TModalSeam {
 public:
-    std::optional<QString> RunOpenDialog(QFileDialog &dialog) override;
+    QStringList RunOpenDialog(QFileDialog &dialog) override;
     std::optional<QString> ChooseFolder(QWidget *owner, const QString &title,
                                         const QString &folder) override;
     void ShowMessage(QWidget *owner, const TMessage &message) override;

@@ -41,9 +41,25 @@ bool DirectoryExists(const QString &path)
 
 bool IsRegularFile(const QString &path)
 {
+    return RegularFileSize(path).has_value();
+}
+
+std::optional<qint64> RegularFileSize(const QString &path)
+{
     struct stat entry;
-    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &entry) == 0
-        && S_ISREG(entry.st_mode);
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &entry) != 0
+        || !S_ISREG(entry.st_mode))
+        return std::nullopt;
+    return qint64(entry.st_size);
+}
+
+bool CopyFileTimes(const QString &from, const QString &to)
+{
+    struct stat source;
+    if (::stat(QFile::encodeName(from).constData(), &source) != 0)
+        return false;
+    const struct timespec times[2] = {source.st_atim, source.st_mtim};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(to).constData(), times, 0) == 0;
 }
 
 int NameMaxOf(const QString &folder)

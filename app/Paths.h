@@ -26,6 +26,13 @@ bool DirectoryExists(const QString &path);
 // could block or never end.
 bool IsRegularFile(const QString &path);
 
+// The size of a regular file, or of the one a link leads to; nothing for anything else.
+std::optional<qint64> RegularFileSize(const QString &path);
+
+// Gives `to` the access and modification times of `from`, to the nanosecond where the file
+// systems keep them. False when either refuses.
+bool CopyFileTimes(const QString &from, const QString &to);
+
 // The longest file name, in bytes, that the file system of `folder` takes.
 int NameMaxOf(const QString &folder);
 

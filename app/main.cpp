@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(icon);
     TDesktopSeam seam;
     TConverterForm form(seam);
+    form.OpenFiles(QCoreApplication::arguments().mid(1)); // "Open with" from a file manager
     form.show();
     return application.exec();
 }

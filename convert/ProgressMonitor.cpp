@@ -69,6 +69,8 @@ void TConverterForm::FinishFile()
     const int row = FCurrentRow;
     const QString failure = WhyFileFailed();
     if (failure.isEmpty()) {
+        // The output keeps the memo's recording date; where that is refused it is still whole.
+        CopyFileTimes(FInputPath, FOutputPath);
         if (QTreeWidgetItem *item = ActiveList()->topLevelItem(row))
             item->setText(OutputColumn, FOutputPath);
         FOutputPath.clear(); // the row holds it now; nothing may remove it any more

@@ -4,61 +4,115 @@
 #include "app/ModalSeam.h"
 #include "app/Paths.h"
 #include "lists/FileSize.h"
+#include "lists/FolderScan.h"
+#include "lists/RowIndex.h"
 
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMimeData>
+#include <QSet>
 #include <QToolTip>
 #include <QTreeWidget>
 
+namespace {
+
+// From this many files on, adding shows the wait cursor.
+constexpr qsizetype kManyFiles = 200;
+
+// The wait cursor while a large add keeps the window from answering.
+class TWaitCursor {
+public:
+    explicit TWaitCursor(bool show) : FShown(show)
+    {
+        if (FShown)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~TWaitCursor()
+    {
+        if (FShown)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    TWaitCursor(const TWaitCursor &) = delete;
+    TWaitCursor &operator=(const TWaitCursor &) = delete;
+
+private:
+    bool FShown;
+};
+
+} // namespace
+
 void TConverterForm::AMRAddButtonClick()
 {
-    const std::optional<QString> path = FSeam.RunOpenDialog(*OpenDialogOf(TDirection::AmrToMp3));
-    if (path)
-        AddAMRFile(*path, true);
+    AddFiles(AMRListView, FSeam.RunOpenDialog(*OpenDialogOf(TDirection::AmrToMp3)));
 }
 
 void TConverterForm::MP3AddButtonClick()
 {
-    const std::optional<QString> path = FSeam.RunOpenDialog(*OpenDialogOf(TDirection::Mp3ToAmr));
-    if (path)
-        AddMP3File(*path, true);
+    AddFiles(MP3ListView, FSeam.RunOpenDialog(*OpenDialogOf(TDirection::Mp3ToAmr)));
 }
 
 void TConverterForm::AddAMRFile(const QString &path, bool select)
 {
-    AddFile(AMRListView, path, select);
+    AddFiles({{AMRListView, path}}, select);
 }
 
 void TConverterForm::AddMP3File(const QString &path, bool select)
 {
-    AddFile(MP3ListView, path, select);
+    AddFiles({{MP3ListView, path}}, select);
 }
 
-void TConverterForm::AddFile(QTreeWidget *list, const QString &path, bool select)
+void TConverterForm::AddFiles(QTreeWidget *list, const QStringList &paths)
 {
-    if (path.isEmpty() || FindRowByPath(list, path))
-        return;
-    FOutputDir = DirectoryPart(path);
-    // A pipe or device under an audio name could block the codec for good.
-    if (!IsRegularFile(path))
-        return;
-    auto *row = new QTreeWidgetItem(list, {path, FormatFileSize(QFileInfo(path).size()), QString()});
-    if (select)
-        list->setCurrentItem(row);
+    TFileRows files;
+    for (const QString &path : paths)
+        files.append({list, path});
+    AddFiles(files, true);
+}
+
+// Each file is added as one file always was, in the order given: a path already listed
+// selects its row instead, and the folder of each new path becomes the proposed output
+// folder. The rows go into their lists at once at the end, so that thousands cost no more
+// than their own making.
+QTreeWidget *TConverterForm::AddFiles(const TFileRows &files, bool select)
+{
+    const TWaitCursor wait(files.size() > kManyFiles);
+    struct TNewRows {
+        QList<QTreeWidgetItem *> rows;
+        QSet<QString> paths;
+    };
+    QHash<QTreeWidget *, TNewRows> added;
+    QTreeWidget *first = nullptr;
+    for (const auto &[list, path] : files) {
+        TNewRows &news = added[list];
+        if (path.isEmpty() || news.paths.contains(path) || FindRowByPath(list, path))
+            continue;
+        FOutputDir = DirectoryPart(path);
+        // A pipe or device under an audio name could block the codec for good.
+        const std::optional<qint64> size = RegularFileSize(path);
+        if (!size)
+            continue;
+        news.rows << new QTreeWidgetItem({path, FormatFileSize(*size), QString()});
+        news.paths.insert(path);
+        if (!first)
+            first = list;
+    }
+    for (auto it = added.cbegin(); it != added.cend(); ++it) {
+        it.key()->addTopLevelItems(it->rows);
+        if (select && !it->rows.isEmpty())
+            it.key()->setCurrentItem(it->rows.constLast());
+    }
+    return first;
 }
 
 // Exact comparison: two names that differ only in case are two files on Linux.
 bool TConverterForm::FindRowByPath(QTreeWidget *list, const QString &path)
 {
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (list->topLevelItem(i)->text(0) == path) {
-            list->setCurrentItem(list->topLevelItem(i));
-            return true;
-        }
-    }
-    return false;
+    QTreeWidgetItem *row = (list == MP3ListView ? FMP3Rows : FAMRRows)->Find(path);
+    if (row)
+        list->setCurrentItem(row);
+    return row != nullptr;
 }
 
 void TConverterForm::AMRDeleteButtonClick()
@@ -85,23 +139,47 @@ void TConverterForm::DeleteSelectedRow(TDirection direction)
     ListOf(direction)->setCurrentItem(nullptr);
 }
 
-// Dropped files go through the same add as the dialog's, in the order dropped; folders are
-// passed over and the last row added ends up selected.
+// Dropped files go through the same add as the dialog's, in the order dropped. A dropped
+// folder gives the files of this page's kind found in it and below.
 void TConverterForm::DropFiles(QTreeWidget *list, const QStringList &paths)
 {
     if (IsBusy())
         return;
-    QTreeWidgetItem *added = nullptr;
+    const TWaitCursor wait(true);
+    const TDirection page = list == MP3ListView ? TDirection::Mp3ToAmr : TDirection::AmrToMp3;
+    QStringList files;
     for (const QString &path : paths) {
-        if (DirectoryExists(path))
+        if (!DirectoryExists(path)) {
+            files << path;
             continue;
-        const int before = list->topLevelItemCount();
-        AddFile(list, path, false);
-        if (list->topLevelItemCount() > before)
-            added = list->topLevelItem(before);
+        }
+        for (const QString &file : RegularFilesUnder(path)) {
+            if (IsInputOf(page, file))
+                files << file;
+        }
     }
-    if (added)
-        list->setCurrentItem(added);
+    AddFiles(list, files);
+}
+
+// Files named when the program starts, as a file manager's "Open with" names them: each goes
+// to the page of its kind, a folder gives each page its files, and anything else is passed
+// over. The window shows the page of the first file added.
+void TConverterForm::OpenFiles(const QStringList &arguments)
+{
+    const TWaitCursor wait(true);
+    TFileRows files;
+    for (const QString &argument : arguments) {
+        if (argument.isEmpty())
+            continue;
+        const QString path = QFileInfo(argument).absoluteFilePath();
+        const QStringList found = DirectoryExists(path) ? RegularFilesUnder(path) : QStringList{path};
+        for (const QString &file : found) {
+            if (const std::optional<TDirection> page = PageOfFile(file))
+                files.append({ListOf(*page), file});
+        }
+    }
+    if (QTreeWidget *first = AddFiles(files, true))
+        PageControl->setCurrentIndex(first == MP3ListView ? 1 : 0);
 }
 
 bool TConverterForm::HandleListEvent(QTreeWidget *list, QEvent *event)

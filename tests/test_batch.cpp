@@ -11,6 +11,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace {
 
 // A stand-in whose behaviour follows the input's name; it logs every input it is given.
@@ -23,6 +26,21 @@ case "$in" in
   *hang*) echo partial > "$out"; exec sleep 60 ;;
   *) echo "size=       1kB time=00:00:01.00"; echo data > "$out" ;;
 esac)";
+
+// Access and modification times of a file, to the nanosecond.
+QList<qint64> Times(const QString &path)
+{
+    struct stat entry {};
+    ::stat(QFile::encodeName(path).constData(), &entry);
+    return {entry.st_atim.tv_sec, entry.st_atim.tv_nsec, entry.st_mtim.tv_sec, entry.st_mtim.tv_nsec};
+}
+
+// Dates a memo as if recorded years ago, at a time with nanoseconds.
+void DateBack(const QString &path, qint64 seconds)
+{
+    const struct timespec times[2] = {{seconds + 60, 987654321}, {seconds, 123456789}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+}
 
 struct TBatch {
     TScriptedSeam seam;
@@ -124,6 +142,7 @@ private slots:
             inputs << batch.Path(QString("memos/memo %1.amr").arg(i));
             QDir().mkpath(batch.Path("memos"));
             MakeAudio(inputs.last(), seconds.at(i));
+            DateBack(inputs.last(), 1500000000 + i * 86400);
         }
         const auto before = FolderSnapshot(batch.Path("memos"));
         batch.Add(inputs);
@@ -133,6 +152,8 @@ private slots:
         QCOMPARE(batch.seam.Texts(), QStringList{kSuccessText});
         QCOMPARE(batch.seam.messages.first().icon, QMessageBox::Information);
         const QStringList outputs = Outputs(batch.form.AMRListView);
+        for (int i = 0; i < seconds.size(); ++i) // the recording's date, before a read moves it
+            QCOMPARE(Times(outputs.at(i)), Times(inputs.at(i)));
         for (int i = 0; i < seconds.size(); ++i) {
             QCOMPARE(outputs.at(i), batch.Path(QString("out/memo %1.mp3").arg(i)));
             const TProbe probe = Probe(outputs.at(i));
@@ -155,11 +176,13 @@ private slots:
         QDir().mkpath(batch.Path("in"));
         MakeAudio(batch.Path("in/song.mp3"), 2);
         MakeAudio(batch.Path("in/tune"), 1); // an MP3 without an extension
+        DateBack(batch.Path("in/song.mp3"), 1400000000);
         batch.Add({batch.Path("in/song.mp3"), batch.Path("in/tune")});
         QVERIFY(batch.Convert(batch.Path("in")));
         QCOMPARE(batch.seam.Texts(), QStringList{kSuccessText});
         QCOMPARE(Outputs(batch.form.MP3ListView),
                  QStringList({batch.Path("in/song.amr"), batch.Path("in/tune.amr")}));
+        QCOMPARE(Times(batch.Path("in/song.amr")), Times(batch.Path("in/song.mp3")));
         for (const QString &output : Outputs(batch.form.MP3ListView)) {
             const TProbe probe = Probe(output);
             QCOMPARE(probe.codec, QString("amr_nb"));

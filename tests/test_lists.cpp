@@ -53,7 +53,7 @@ private slots:
         const QString upper = Touch(dir.filePath("A.AMR"), QByteArray(999, 'x'));
         TScriptedSeam seam;
         TConverterForm form(seam);
-        seam.openAnswers = {a, a, upper};
+        seam.openAnswers = {{a}, {a}, {upper}};
 
         form.AMRAddButtonClick();
         QCOMPARE(seam.dialogsRun.last(), form.AMROpenDialog);
@@ -77,13 +77,13 @@ private slots:
         const QString fifo = dir.filePath("x.amr");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QFile::link("/dev/zero", dir.filePath("noise.amr"));
-        seam.openAnswers = {dir.filePath("gone.amr"), fifo, dir.filePath("noise.amr"), std::nullopt};
+        seam.openAnswers = {{dir.filePath("gone.amr")}, {fifo}, {dir.filePath("noise.amr")}, {}};
         for (int i = 0; i < 4; ++i)
             form.AMRAddButtonClick();
         QCOMPARE(form.AMRListView->topLevelItemCount(), 2);
         QVERIFY(seam.messages.isEmpty());
 
-        seam.openAnswers = {Touch(dir.filePath("b.mp3"))};
+        seam.openAnswers = {{Touch(dir.filePath("b.mp3"))}};
         form.MP3AddButtonClick();
         QCOMPARE(seam.dialogsRun.last(), form.MP3OpenDialog);
         QCOMPARE(form.MP3ListView->topLevelItemCount(), 1);
@@ -156,6 +156,89 @@ private slots:
         Drop(form.MP3ListView, {QUrl::fromLocalFile(Touch(dir.filePath("d.mp3")))});
         QCOMPARE(form.MP3ListView->topLevelItemCount(), 0);
         form.EnableControls(true);
+    }
+
+    // Several files picked at once go in as one at a time would, and a deleted row's path can
+    // be added again.
+    void severalFromTheDialog()
+    {
+        QTemporaryDir dir;
+        const QString a = Touch(dir.filePath("a/1.amr")), b = Touch(dir.filePath("b/2.amr")),
+                      c = Touch(dir.filePath("c/3.amr"));
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.AddAMRFile(b, false);
+        seam.openAnswers = {{c, b, dir.filePath("gone.amr"), a, c}};
+        form.AMRAddButtonClick();
+        QCOMPARE(Captions(form.AMRListView), QStringList({b, c, a}));
+        QCOMPARE(Selected(form.AMRListView), 2);
+        QCOMPARE(form.FOutputDir, dir.filePath("a"));
+
+        form.FindRowByPath(form.AMRListView, c);
+        form.AMRDeleteButtonClick();
+        seam.openAnswers = {{c}, {a}};
+        form.AMRAddButtonClick();
+        form.AMRAddButtonClick();
+        QCOMPARE(Captions(form.AMRListView), QStringList({b, a, c}));
+        QCOMPARE(Selected(form.AMRListView), 1);
+        form.AMRListView->clear();
+        form.AddAMRFile(a, false);
+        QCOMPARE(Captions(form.AMRListView), QStringList{a});
+    }
+
+    // A phone's recordings dropped as a folder: the page's kind of files, in any case and from
+    // every subfolder, in natural order; no hidden names, no pipes, and a link that loops back
+    // neither hangs the walk nor adds a file twice.
+    void dropFolderTree()
+    {
+        QTemporaryDir dir;
+        const QString phone = dir.filePath("Phone");
+        const QStringList amr{Touch(phone + "/b/Voice 1.amr"), Touch(phone + "/c.amr"),
+                              phone + "/elsewhere/o.amr", Touch(phone + "/Voice 2.amr"),
+                              Touch(phone + "/Voice 10.AMR")};
+        const QString mp3 = Touch(phone + "/Voice 3.mp3");
+        Touch(dir.filePath("outside/o.amr"));
+        QFile::link(dir.filePath("outside"), phone + "/elsewhere");
+        QFile::link(phone, phone + "/b/loop");
+        QFile::link("..", phone + "/loop");
+        Touch(phone + "/.hidden.amr");
+        Touch(phone + "/.cache/x.amr");
+        Touch(phone + "/notes.txt");
+        QCOMPARE(::mkfifo(QFile::encodeName(phone + "/pipe.amr").constData(), 0600), 0);
+
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Drop(form.AMRListView, {QUrl::fromLocalFile(phone)});
+        QCOMPARE(Captions(form.AMRListView), amr);
+        QCOMPARE(Selected(form.AMRListView), amr.size() - 1);
+        QCOMPARE(form.FOutputDir, phone);
+        Drop(form.AMRListView, {QUrl::fromLocalFile(phone)}); // all listed already
+        QCOMPARE(form.AMRListView->topLevelItemCount(), amr.size());
+        form.PageControl->setCurrentIndex(1);
+        Drop(form.MP3ListView, {QUrl::fromLocalFile(phone)});
+        QCOMPARE(Captions(form.MP3ListView), QStringList{mp3});
+        QVERIFY(seam.messages.isEmpty());
+    }
+
+    // Files named at start, as a file manager opens them, each on the page of its kind.
+    void openedFromTheFileManager()
+    {
+        QTemporaryDir dir;
+        const QString song = Touch(dir.filePath("song.MP3")), memo = Touch(dir.filePath("memo.amr")),
+                      inner = Touch(dir.filePath("more/inner.amr")), tune = Touch(dir.filePath("more/tune.mp3"));
+        Touch(dir.filePath("notes.txt"));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.OpenFiles({"gone.amr", "notes.txt", "song.MP3", memo, dir.filePath("more"), memo});
+        QDir::setCurrent(before);
+        QCOMPARE(Captions(form.AMRListView), QStringList({memo, inner}));
+        QCOMPARE(Captions(form.MP3ListView), QStringList({song, tune}));
+        QCOMPARE(form.PageControl->currentIndex(), 1); // the song came first
+        QVERIFY(seam.messages.isEmpty());
     }
 
     // "*.*" would hide names without a dot; "All Files" must not.

@@ -172,7 +172,7 @@ private slots:
             TConverterForm form(seam);
             form.show();
             QVERIFY(QTest::qWaitForWindowExposed(&form));
-            seam.openAnswers = {memo};
+            seam.openAnswers = {{memo}};
             form.AMRAddButtonClick();
             form.AMROpenDialog->setDirectory(work.path());
             form.AMROpenDialog->show(); // the dialog keeps a history of the folders it shows

@@ -18,10 +18,14 @@ std::optional<QString> TScriptedSeam::Next(std::deque<std::optional<QString>> &a
     return answer;
 }
 
-std::optional<QString> TScriptedSeam::RunOpenDialog(QFileDialog &dialog)
+QStringList TScriptedSeam::RunOpenDialog(QFileDialog &dialog)
 {
     dialogsRun << &dialog;
-    return Next(openAnswers);
+    if (openAnswers.empty())
+        return {};
+    const QStringList answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
 }
 
 std::optional<QString> TScriptedSeam::ChooseFolder(QWidget *owner, const QString &title,

@@ -19,7 +19,7 @@ public:
         QString folder;
     };
 
-    std::deque<std::optional<QString>> openAnswers;
+    std::deque<QStringList> openAnswers; // each the files picked in one dialog
     std::deque<std::optional<QString>> folderAnswers;
     std::function<void(const TMessage &)> onMessage; // runs while the "box" is open
 
@@ -30,7 +30,7 @@ public:
 
     QStringList Texts() const;
 
-    std::optional<QString> RunOpenDialog(QFileDialog &dialog) override;
+    QStringList RunOpenDialog(QFileDialog &dialog) override;
     std::optional<QString> ChooseFolder(QWidget *owner, const QString &title,
                                         const QString &folder) override;
     void ShowMessage(QWidget *owner, const TMessage &message) override;

@@ -1,0 +1,29 @@
+#include "lists/RowIndex.h"
+
+#include <QTreeWidget>
+
+TRowIndex::TRowIndex(QTreeWidget *list) : QObject(list), FList(list)
+{
+    QAbstractItemModel *model = list->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &parent, int first, int last) {
+                if (parent.isValid())
+                    return;
+                for (int row = first; row <= last; ++row) {
+                    QTreeWidgetItem *item = FList->topLevelItem(row);
+                    FRows.insert(item->text(0), item);
+                }
+            });
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &parent, int first, int last) {
+                if (parent.isValid())
+                    return;
+                for (int row = first; row <= last; ++row) {
+                    QTreeWidgetItem *item = FList->topLevelItem(row);
+                    const auto found = FRows.constFind(item->text(0));
+                    if (found != FRows.cend() && found.value() == item)
+                        FRows.erase(found);
+                }
+            });
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { FRows.clear(); });
+}
