@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/Direction.h"
+#include "convert/CodecRun.h"
 
-#include <QByteArray>
-#include <QProcess>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 
-#include <QMessageBox>
+#include <deque>
+#include <memory>
 
 class QFileDialog;
 class QLabel;
@@ -69,9 +70,12 @@ public:
     QString FInputName;
     QString FOutputPath;
     qint32 FCurrentRow = -1;
-    QProcess FProcess;
     quint32 FReadChunk = 1024;
     bool FTicking = false;
+    // The codec runs of the batch in row order: the current row's first once it has started,
+    // then the rows converting ahead of it, each holding its own output name.
+    std::deque<std::unique_ptr<TCodecRun>> FRuns;
+    int FMaxCodecs = 1; // codecs at once: one per processor core
 
     // Column of a row that holds its output path.
     static constexpr int OutputColumn = 2;
@@ -101,17 +105,16 @@ public:
 
     // convert/
     TStartResult StartDecoding();
-    QString ReadPipeText(QIODevice &pipe);
+    QString ReadPipeText(TCodecRun &run);
+    TCodecRun *CurrentRun() const;
+    int RunningCodecs() const;
     void AMRMP3ButtonClick();
     void MP3AMRButtonClick();
     bool CheckCodecFiles();
     bool ChooseOutputFolder(const QString &title, QString &folder);
-    QString MakeOutputFileName(const QString &name, QString *whyNone = nullptr);
+    QString MakeOutputFileName(const QString &name, QString *whyNone = nullptr,
+                               bool *undecided = nullptr);
     void TimerTimer();
-
-    // Whether the end of a codec brings the next tick forward (on unless measuring the
-    // plain one-second poll).
-    bool FPromptAdvance = true;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -136,25 +139,29 @@ private:
     void DeleteSelectedRow(TDirection direction);
     bool HandleListEvent(QTreeWidget *list, QEvent *event);
 
-    bool CodecRuns() const;
-    bool CodecEnded() const;
-    void StopCodec();
+    std::unique_ptr<TCodecRun> StartRun(int row, const QString &input, const QString &output);
+    void ShowCurrentRow();
+    TStartResult TakeUpRun();
+    void TopUpLookAhead();
+    bool StartAhead(int row);
+    bool IsHeldOutput(const QString &path) const;
+    void DiscardRun();
     void BringTickForward();
 
     void ConvertPage(TDirection direction);
     void StartRowsFrom(int row);
     QString RemoveRowOutput();
     void HaltBatch();
-    void FinishFile();
-    QString WhyFileFailed() const;
+    void FinishFile(TCodecRun &run);
+    QString WhyFileFailed(const TCodecRun &run) const;
     void FinishBatch();
-    QString CodecLastWords() const;
 
     TModalSeam &FSeam;
     TAnchors *FAnchors = nullptr;
     TRowIndex *FAMRRows = nullptr; // the rows of each list by path
     TRowIndex *FMP3Rows = nullptr;
     bool FBusyCursor = false;
-    QByteArray FCodecTail;    // the last bytes the current codec wrote, for failure details
-    QTimer FPromptTick;       // a tick brought forward to now
+    QTimer FPromptTick;    // a tick brought forward to now
+    QTimer FLookAheadTick; // a look for rows to start ahead, when a core may be free
+    int FAheadRow = -1;    // the next row the look-ahead would start
 };

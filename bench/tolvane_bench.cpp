@@ -1,6 +1,6 @@
 // Measures Tolvane: start-up, and a batch of voice memos through the real window and the
 // real codec compared with running the codec directly. Run it with `make bench`.
-//   tolvane_bench [--runs N] [--no-before] [--startup-only] [--adding-only]
+//   tolvane_bench [--runs N] [--startup-only] [--batch-only] [--adding-only]
 #include "app/ConverterForm.h"
 #include "bench/XStartup.h"
 #include "convert/CodecContract.h"
@@ -12,10 +12,12 @@
 #include <QEventLoop>
 #include <QMimeData>
 #include <QTest>
+#include <QThread>
 #include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>
+#include <list>
 #include <sys/resource.h>
 
 namespace {
@@ -50,11 +52,11 @@ struct TBatchFigures {
     double longestStallMs = 0;
 };
 
-TBatchFigures RunWindowBatch(const QStringList &memos, const QString &folder, bool prompt)
+TBatchFigures RunWindowBatch(const QStringList &memos, const QString &folder, int codecs)
 {
     TScriptedSeam seam;
     TConverterForm form(seam);
-    form.FPromptAdvance = prompt;
+    form.FMaxCodecs = codecs;
     for (const QString &memo : memos)
         form.AddAMRFile(memo, false);
 
@@ -89,19 +91,34 @@ TBatchFigures RunWindowBatch(const QStringList &memos, const QString &folder, bo
     return figures;
 }
 
-double RunDirect(const QStringList &memos, const QString &folder)
+// The codec run directly on every memo, `cores` at a time, each started as soon as a core
+// is free: the limit for the window's batch.
+double RunDirect(const QStringList &memos, const QString &folder, int cores)
 {
     QElapsedTimer clock;
     clock.start();
-    for (const QString &memo : memos) {
-        QProcess codec;
-        codec.setProcessChannelMode(QProcess::MergedChannels);
-        codec.start(RealCodecDir() + kCodecProgram,
-                    CodecArguments(TDirection::AmrToMp3, memo,
-                                   folder + '/' + QFileInfo(memo).completeBaseName() + ".mp3"));
-        codec.waitForFinished(-1);
-        codec.readAll();
-    }
+    std::list<QProcess> running;
+    qsizetype next = 0;
+    QEventLoop loop;
+    const std::function<void()> startMore = [&] {
+        while (next < memos.size() && int(running.size()) < cores) {
+            const QString &memo = memos.at(next++);
+            QProcess &codec = running.emplace_back();
+            codec.setProcessChannelMode(QProcess::MergedChannels);
+            QObject::connect(&codec, &QProcess::readyRead, [&codec] { codec.readAll(); });
+            QObject::connect(&codec, &QProcess::finished, &loop, [&, process = &codec] {
+                running.remove_if([&](const QProcess &p) { return &p == process; });
+                startMore();
+                if (running.empty())
+                    loop.quit();
+            }, Qt::QueuedConnection);
+            codec.start(RealCodecDir() + kCodecProgram,
+                        CodecArguments(TDirection::AmrToMp3, memo,
+                                       folder + '/' + QFileInfo(memo).completeBaseName() + ".mp3"));
+        }
+    };
+    startMore();
+    loop.exec();
     return clock.nsecsElapsed() / 1e9;
 }
 
@@ -151,6 +168,54 @@ QList<TSeries> MeasureAdding(int runs)
     return table;
 }
 
+// A batch of 20 memos through the window against the codec run directly, one at a time and
+// on every core, in the same run.
+QList<TSeries> MeasureBatch(int runs)
+{
+    const int cores = std::max(1, QThread::idealThreadCount());
+    QTemporaryDir work;
+    QStringList memos;
+    std::printf("making %d memos of 5 to 60 s ...\n", kMemos);
+    for (int i = 0; i < kMemos; ++i) {
+        memos << work.filePath(QString("memo%1.amr").arg(i, 2, 10, QChar('0')));
+        MakeAudio(memos.last(), 5 + i * 55.0 / (kMemos - 1));
+    }
+
+    TSeries direct{"20 memos, codec run directly one at a time", "s", {}};
+    TSeries directAll{QString("20 memos, codec run directly on %1 cores").arg(cores), "s", {}};
+    TSeries windowAll{"20 memos through the window", "s", {}};
+    TSeries ratio{"ratio window / direct on every core", "x", {}};
+    TSeries cpu{"window's own processor time in the batch", "s", {}};
+    TSeries stall{"longest event-loop stall in the batch", "ms", {}};
+    TSeries windowOne{"20 memos through the window, one codec at a time", "s", {}};
+    TSeries ratioOne{"ratio window one at a time / direct one at a time", "x", {}};
+    for (int run = 0; run < runs; ++run) {
+        const QString out = work.filePath(QString("out%1").arg(run));
+        for (const char *folder : {"/direct", "/direct-all", "/window", "/window-one"})
+            QDir().mkpath(out + folder);
+        // Each direct run on both sides of the window's, so that drift in the machine's speed
+        // falls on both alike.
+        const double directFirst = RunDirect(memos, out + "/direct", 1);
+        const double allFirst = RunDirect(memos, out + "/direct-all", cores);
+        const TBatchFigures figures = RunWindowBatch(memos, out + "/window", cores);
+        const double one = RunWindowBatch(memos, out + "/window-one", 1).seconds;
+        const double allSeconds = (allFirst + RunDirect(memos, out + "/direct-all", cores)) / 2;
+        const double directSeconds = (directFirst + RunDirect(memos, out + "/direct", 1)) / 2;
+        direct.values << directSeconds;
+        directAll.values << allSeconds;
+        windowAll.values << figures.seconds;
+        ratio.values << figures.seconds / allSeconds;
+        cpu.values << figures.cpuSeconds;
+        stall.values << figures.longestStallMs;
+        windowOne.values << one;
+        ratioOne.values << one / directSeconds;
+        std::printf("run %d of %d done\n", run + 1, runs);
+        std::fflush(stdout);
+    }
+
+    return {direct, directAll, windowAll, ratio, cpu, stall, windowOne, ratioOne};
+}
+
 void Print(const QList<TSeries> &table)
 {
     std::printf("\n| %-44s | %10s | %21s |\n", "measure", "median", "spread (min - max)");
@@ -172,8 +237,11 @@ int main(int argc, char *argv[])
     const QStringList arguments = application.arguments();
     const qsizetype runsAt = arguments.indexOf("--runs");
     const int runs = runsAt < 0 ? 5 : std::max(1, arguments.value(runsAt + 1).toInt());
-    const bool before = !arguments.contains("--no-before");
     const bool startupOnly = arguments.contains("--startup-only");
+    if (arguments.contains("--batch-only")) {
+        Print(MeasureBatch(runs));
+        return 0;
+    }
     if (arguments.contains("--adding-only")) {
         Print(MeasureAdding(runs));
         return 0;
@@ -214,50 +282,8 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    QTemporaryDir work;
-    QStringList memos;
-    std::printf("making %d memos of 5 to 60 s ...\n", kMemos);
-    for (int i = 0; i < kMemos; ++i) {
-        memos << work.filePath(QString("memo%1.amr").arg(i, 2, 10, QChar('0')));
-        MakeAudio(memos.last(), 5 + i * 55.0 / (kMemos - 1));
-    }
-
-    TSeries direct{"20 memos, codec run directly", "s", {}};
-    TSeries windowAfter{"20 memos through the window", "s", {}};
-    TSeries ratio{"ratio window / direct", "x", {}};
-    TSeries overhead{"overhead per file", "ms", {}};
-    TSeries cpu{"window's own processor time in the batch", "s", {}};
-    TSeries stall{"longest event-loop stall in the batch", "ms", {}};
-    TSeries windowBefore{"20 memos, one-second ticks only (before)", "s", {}};
-    TSeries ratioBefore{"ratio one-second ticks / direct (before)", "x", {}};
-    for (int run = 0; run < runs; ++run) {
-        const QString out = work.filePath(QString("out%1").arg(run));
-        QDir().mkpath(out + "/direct");
-        QDir().mkpath(out + "/window");
-        // The direct run on both sides of the window's, so that drift in the machine's
-        // speed falls on both alike.
-        const double directFirst = RunDirect(memos, out + "/direct");
-        const TBatchFigures figures = RunWindowBatch(memos, out + "/window", true);
-        const double directSeconds = (directFirst + RunDirect(memos, out + "/direct")) / 2;
-        direct.values << directSeconds;
-        windowAfter.values << figures.seconds;
-        ratio.values << figures.seconds / directSeconds;
-        overhead.values << (figures.seconds - directSeconds) * 1000 / kMemos;
-        cpu.values << figures.cpuSeconds;
-        stall.values << figures.longestStallMs;
-        if (before) {
-            QDir().mkpath(out + "/before");
-            const double seconds = RunWindowBatch(memos, out + "/before", false).seconds;
-            windowBefore.values << seconds;
-            ratioBefore.values << seconds / directSeconds;
-        }
-        std::printf("run %d of %d done\n", run + 1, runs);
-        std::fflush(stdout);
-    }
-
-    QList<TSeries> table{startup, floorStartup, startupRatio, memory, floorMemory, memoryAbove, direct, windowAfter, ratio, overhead, cpu, stall};
-    if (before)
-        table << windowBefore << ratioBefore;
+    QList<TSeries> table{startup, floorStartup, startupRatio, memory, floorMemory, memoryAbove};
+    table << MeasureBatch(runs) << MeasureAdding(runs);
     Print(table);
     std::printf("\n%d runs; the batch uses the real 1000 ms timer.\n", runs);
     return 0;

@@ -69,8 +69,10 @@ bool TConverterForm::ChooseOutputFolder(const QString &title, QString &folder)
 // Choosing a name also takes it: the first candidate that can be made anew becomes an empty
 // file of this program's own, which the codec then writes into. Whatever already stands at
 // a name (a file, a folder, a link, even a dangling one) is left alone, so no file of anyone
-// else's is ever written or removed by a batch.
-QString TConverterForm::MakeOutputFileName(const QString &name, QString *whyNone)
+// else's is ever written or removed by a batch. Given `undecided`, a candidate that is the
+// output of a row not judged yet ends the search instead: whether that name will be free
+// depends on the judgement.
+QString TConverterForm::MakeOutputFileName(const QString &name, QString *whyNone, bool *undecided)
 {
     int refused = 0; // errno of a candidate that could not be made for another reason
     bool asked = false;
@@ -78,12 +80,18 @@ QString TConverterForm::MakeOutputFileName(const QString &name, QString *whyNone
         FOutputDir, name, QString::fromLatin1(TextsOf(ActiveDirection()).outputExtension),
         [&](const QString &candidate) {
             asked = true;
+            if (undecided && IsHeldOutput(candidate)) {
+                *undecided = true;
+                return false;
+            }
             const int error = CreateNewFile(candidate);
             if (error != 0 && error != EEXIST)
                 refused = error;
             return error == EEXIST;
         },
         NameMaxOf(FOutputDir));
+    if (undecided && *undecided)
+        return QString();
     if (refused != 0 || path.isEmpty()) {
         if (whyNone) {
             *whyNone = refused != 0
@@ -98,9 +106,10 @@ QString TConverterForm::MakeOutputFileName(const QString &name, QString *whyNone
     return path;
 }
 
-// Starts the batch's rows from `row` on until a codec runs. A row that cannot start (its
-// input is no longer a file, or no output name can be had) counts as a failed file and the
-// batch goes on, so the window is never left busy with nothing running.
+// Starts the batch's rows from `row` on until a codec runs; a row converted ahead is taken
+// up as it is. A row that cannot start (its input is no longer a file, or no output name can
+// be had) counts as a failed file and the batch goes on, so the window is never left busy
+// with nothing running.
 void TConverterForm::StartRowsFrom(int row)
 {
     QTreeWidget *list = ActiveList();
@@ -117,12 +126,17 @@ void TConverterForm::StartRowsFrom(int row)
         FInputPath = list->topLevelItem(row)->text(0);
         FInputName = FileNamePart(FInputPath);
         QString why;
-        FOutputPath = IsRegularFile(FInputPath) ? MakeOutputFileName(FInputName, &why) : QString();
-        if (!FOutputPath.isEmpty()) {
-            const TStartResult result = StartDecoding();
-            // Started, reported, or ended meanwhile by Stop or by closing the window.
-            if (result != TStartResult::NotStarted || FCurrentRow != row)
+        if (CurrentRun()) {
+            if (TakeUpRun() == TStartResult::Started || FCurrentRow != row)
                 return;
+        } else {
+            FOutputPath = IsRegularFile(FInputPath) ? MakeOutputFileName(FInputName, &why) : QString();
+            if (!FOutputPath.isEmpty()) {
+                const TStartResult result = StartDecoding();
+                // Started, reported, or ended meanwhile by Stop or by closing the window.
+                if (result != TStartResult::NotStarted || FCurrentRow != row)
+                    return;
+            }
         }
         if (why.isEmpty())
             why = QStringLiteral("\"%1\" is no longer there, or is not a file.").arg(FInputPath);

@@ -35,10 +35,13 @@ void TConverterForm::TimerTimer()
     const TTickGuard guard(FTicking);
     QCoreApplication::processEvents();
 
-    const QString text = ReadPipeText(FProcess);
+    TCodecRun *run = CurrentRun();
+    if (!run)
+        return;
+    const QString text = ReadPipeText(*run);
     if (text.isEmpty()) {
-        if (CodecEnded())
-            FinishFile();
+        if (run->Ended())
+            FinishFile(*run);
         return;
     }
     if (!IsBusy()) {
@@ -50,16 +53,21 @@ void TConverterForm::TimerTimer()
             LogPanel->setText(QStringLiteral("Decoding audio ") + *size);
     }
     // An ended codec that still had words waiting: the tick that judges its file is due now.
-    if (CodecEnded())
+    run = CurrentRun();
+    if (run && run->Ended())
         BringTickForward();
 }
 
-void TConverterForm::FinishFile()
+// Judges the current row's file, then moves on. The run stays first in line until the
+// judgement is over, so that the rows ahead may go on starting while a message waits.
+void TConverterForm::FinishFile(TCodecRun &run)
 {
     Timer.stop();
     FPromptTick.stop();
-    StopCodec();
+    run.End();
     if (IsBusy() && FOutputPath.isEmpty()) {
+        while (!FRuns.empty()) // nothing converted ahead outlives the batch
+            DiscardRun();
         EnableControls(true);
         return;
     }
@@ -67,7 +75,7 @@ void TConverterForm::FinishFile()
         return;
 
     const int row = FCurrentRow;
-    const QString failure = WhyFileFailed();
+    const QString failure = WhyFileFailed(run);
     if (failure.isEmpty()) {
         // The output keeps the memo's recording date; where that is refused it is still whole.
         CopyFileTimes(FInputPath, FOutputPath);
@@ -81,22 +89,24 @@ void TConverterForm::FinishFile()
         if (!left.isEmpty())
             details += left + u'\n';
         ShowMessage(QStringLiteral("Can't decode file."), QStringLiteral("INFORMATION"),
-                    QMessageBox::Critical, details + CodecLastWords());
+                    QMessageBox::Critical, details + run.LastWords());
     }
-    if (FCurrentRow == row) // not stopped while the window was answering
-        StartRowsFrom(row + 1);
+    if (FCurrentRow != row) // stopped while the window was answering
+        return;
+    FRuns.pop_front();
+    StartRowsFrom(row + 1);
 }
 
 // Why the codec's file is no result, or nothing when it is whole. A codec that was killed,
 // that says it failed, or that could not write everything (ffmpeg exits with 0 on a full
 // disk) leaves a truncated file whatever its size.
-QString TConverterForm::WhyFileFailed() const
+QString TConverterForm::WhyFileFailed(const TCodecRun &run) const
 {
-    if (FProcess.exitStatus() == QProcess::CrashExit)
-        return QStringLiteral("The codec was stopped by signal %1.").arg(FProcess.exitCode());
-    if (FProcess.exitCode() != 0)
-        return QStringLiteral("The codec ended with exit code %1.").arg(FProcess.exitCode());
-    if (ReportsWriteFailure(QString::fromLocal8Bit(FCodecTail)))
+    if (run.Process.exitStatus() == QProcess::CrashExit)
+        return QStringLiteral("The codec was stopped by signal %1.").arg(run.Process.exitCode());
+    if (run.Process.exitCode() != 0)
+        return QStringLiteral("The codec ended with exit code %1.").arg(run.Process.exitCode());
+    if (ReportsWriteFailure(QString::fromLocal8Bit(run.Tail())))
         return QStringLiteral("The codec could not write the whole file.");
     if (!FileExists(FOutputPath))
         return QStringLiteral("The codec made no file.");
@@ -120,13 +130,29 @@ QString TConverterForm::RemoveRowOutput()
                             .arg(path, qt_error_string(error));
 }
 
-// Ends a batch wherever it is: no more ticks, no codec, no half-made output, no next row.
+// The first run in line goes, with the output it still holds: a row converted ahead that will
+// never be judged leaves nothing behind.
+void TConverterForm::DiscardRun()
+{
+    std::unique_ptr<TCodecRun> run = std::move(FRuns.front());
+    FRuns.pop_front();
+    run->End();
+    RemoveFile(std::exchange(run->OutputPath, QString()));
+}
+
+// Ends a batch wherever it is: no more ticks, no codecs, no half-made outputs of the current
+// row or of any row after it, no next row.
 void TConverterForm::HaltBatch()
 {
     Timer.stop();
     FPromptTick.stop();
-    StopCodec();
+    FLookAheadTick.stop();
+    for (const std::unique_ptr<TCodecRun> &run : FRuns)
+        run->End(); // all of them first, so that none is still writing what is removed
     RemoveRowOutput();
+    while (!FRuns.empty())
+        DiscardRun();
+    FAheadRow = -1;
     FCurrentRow = -1;
 }
 
@@ -151,5 +177,6 @@ void TConverterForm::FinishBatch()
     QCoreApplication::processEvents();
     FOutputPath.clear();
     FCurrentRow = -1;
+    FAheadRow = -1;
     EnableControls(true);
 }

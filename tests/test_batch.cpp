@@ -4,11 +4,13 @@
 #include "tests/support/TestSupport.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <fcntl.h>
@@ -121,7 +123,7 @@ private slots:
         QCOMPARE(batch.form.FCurrentRow, 0);
         QCOMPARE(batch.form.FInputName, QString("x.amr"));
         QCOMPARE(batch.form.FOutputPath, batch.Path("out/x.mp3"));
-        QVERIFY(batch.form.IsBusy() && batch.form.FProcess.state() == QProcess::Running);
+        QVERIFY(batch.form.IsBusy() && batch.form.RunningCodecs() == 1);
         batch.form.FormDestroy();
         batch.form.EnableControls(true);
 
@@ -314,8 +316,8 @@ private slots:
         batch.Add({Touch(batch.Path("in/a.amr")), Touch(batch.Path("in/hang.amr")), Touch(batch.Path("in/c.amr"))});
         batch.seam.folderAnswers = {batch.Path("in")};
         batch.form.AMRMP3ButtonClick();
+        QTRY_COMPARE(batch.form.FCurrentRow, 1);
         QTRY_VERIFY(QFileInfo(batch.Path("in/hang.mp3")).size() > 0);
-        QCOMPARE(batch.form.FCurrentRow, 1);
         QCOMPARE(batch.form.BatchProgress->value(), 1);
         QCOMPARE(batch.form.BatchProgress->maximum(), 3);
 
@@ -344,6 +346,71 @@ private slots:
         QVERIFY(batch.Convert(batch.Path("in")));
         QCOMPARE(batch.seam.Texts(), QStringList{kSuccessText});
         QCOMPARE(Outputs(batch.form.AMRListView), QStringList({batch.Path("in/a(1).mp3"), batch.Path("in/c.mp3")}));
+    }
+
+    // Rows convert ahead on free cores but are judged at their turn: a later row failing
+    // before an earlier slow one has its message after that one is recorded, a name that
+    // hangs on an earlier row's judgement waits for it, and one codec at a time gives the
+    // same messages, outputs and files.
+    void aheadRowsJudgedInTurn_data()
+    {
+        QTest::addColumn<int>("codecs");
+        QTest::newRow("one at a time") << 1;
+        QTest::newRow("three at once") << 3;
+    }
+    void aheadRowsJudgedInTurn()
+    {
+        QFETCH(int, codecs);
+        const TStandInCodec codec(kByName);
+        TBatch batch(codec.Dir());
+        batch.form.FMaxCodecs = codecs;
+        const QString in = batch.Path("in");
+        batch.Add({Touch(in + "/slow1.amr"), Touch(in + "/silent/memo.amr"), Touch(in + "/slow2.amr"),
+                   Touch(in + "/memo.amr")});
+        int most = 0;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] { most = std::max(most, batch.form.RunningCodecs()); });
+        watch.start(5);
+        QStringList atMessages;
+        batch.seam.onMessage = [&](const TMessage &) {
+            atMessages << QString::number(batch.form.FCurrentRow) + ": " + Outputs(batch.form.AMRListView).join(',');
+        };
+        QVERIFY(batch.Convert(in));
+        QCOMPARE(batch.seam.Texts(), QStringList({kFailedText, kSuccessText}));
+        QVERIFY(batch.seam.messages.first().details.contains("Unknown encoder 'nothing'"));
+        QCOMPARE(atMessages.first(), "1: " + in + "/slow1.mp3,,,");
+        QCOMPARE(Outputs(batch.form.AMRListView),
+                 QStringList({in + "/slow1.mp3", "", in + "/slow2.mp3", in + "/memo.mp3"}));
+        QCOMPARE(FolderSnapshot(in).keys().filter(".mp3"), QStringList({"memo.mp3", "slow1.mp3", "slow2.mp3"}));
+        QVERIFY2(codecs == 1 ? most == 1 : most >= 2, qPrintable(QString::number(most)));
+    }
+
+    // Stop, or closing, with rows ahead: every codec ends, and nothing is left of the current
+    // row or of any row after it, even of one already finished.
+    void stopWithRowsAhead_data()
+    {
+        QTest::addColumn<bool>("close");
+        QTest::newRow("Stop") << false;
+        QTest::newRow("closing") << true;
+    }
+    void stopWithRowsAhead()
+    {
+        QFETCH(bool, close);
+        const TStandInCodec codec(kByName);
+        TBatch batch(codec.Dir());
+        batch.form.FMaxCodecs = 3;
+        const QString in = batch.Path("in");
+        batch.Add({Touch(in + "/a.amr"), Touch(in + "/hang.amr"), Touch(in + "/b.amr"), Touch(in + "/hang2.amr")});
+        batch.seam.folderAnswers = {in};
+        batch.form.AMRMP3ButtonClick();
+        QTRY_VERIFY(batch.form.FCurrentRow == 1 && QFileInfo(in + "/b.mp3").size() > 0
+                    && QFileInfo(in + "/hang2.mp3").size() > 0);
+        QCOMPARE(batch.form.RunningCodecs(), 2);
+        close ? (void)batch.form.close() : batch.form.StopButtonClick();
+        QCOMPARE(ChildProcessCount(), 0);
+        QCOMPARE(FolderSnapshot(in).keys(), QStringList({"a.amr", "a.mp3", "b.amr", "hang.amr", "hang2.amr"}));
+        QCOMPARE(Outputs(batch.form.AMRListView), QStringList({in + "/a.mp3", "", "", ""}));
+        QVERIFY(batch.seam.messages.isEmpty());
     }
 
     // Stop pressed while the batch's message is up ends the batch there.
@@ -422,9 +489,10 @@ private slots:
         int polls = 0;
         qint64 waiting = 0;
         clock.restart();
-        while (polled.form.FProcess.state() == QProcess::Running) {
+        const QPointer<TCodecRun> run = polled.form.CurrentRun();
+        while (run && run->Runs()) {
             QTest::qWait(20);
-            const qint64 now = polled.form.FProcess.bytesAvailable();
+            const qint64 now = run ? run->Process.bytesAvailable() : 0;
             polls += now < waiting;
             waiting = now;
         }

@@ -48,7 +48,7 @@ private slots:
         form.Timer.stop();
         QCOMPARE(form.LogPanel->text(), QString("Start to decode audio ..."));
         QVERIFY(form.AMRListView->topLevelItem(0)->isSelected());
-        QVERIFY(form.FProcess.waitForFinished(20000));
+        QVERIFY(form.CurrentRun()->Process.waitForFinished(20000));
         QVERIFY(seam.messages.isEmpty());
     }
 
@@ -71,12 +71,13 @@ private slots:
         form.FExeDir = codec.Dir();
         Aim(form, FMemo, FDir.filePath("unused.mp3"));
         QCOMPARE(Start(form), TStartResult::Started);
-        QTRY_COMPARE(form.FProcess.bytesAvailable(), qint64(waiting));
-        const QString text = form.ReadPipeText(form.FProcess);
+        TCodecRun &run = *form.CurrentRun();
+        QTRY_COMPARE(run.Process.bytesAvailable(), qint64(waiting));
+        const QString text = form.ReadPipeText(run);
         QCOMPARE(text.size(), kept);
         QVERIFY(text.endsWith('b'));
-        QCOMPARE(form.FProcess.bytesAvailable(), qint64(0));
-        QVERIFY(form.ReadPipeText(form.FProcess).isEmpty()); // nothing waiting: no wait either
+        QCOMPARE(run.Process.bytesAvailable(), qint64(0));
+        QVERIFY(form.ReadPipeText(run).isEmpty()); // nothing waiting: no wait either
     }
 
     void codecThatCannotRun()
@@ -106,7 +107,7 @@ private slots:
         QCOMPARE(form.StartDecoding(), TStartResult::NotStarted);
         QVERIFY(seam.messages.isEmpty());
         QVERIFY(!form.IsBusy() && !form.Timer.isActive());
-        QCOMPARE(form.FProcess.state(), QProcess::NotRunning);
+        QCOMPARE(form.RunningCodecs(), 0);
         form.FOutputPath.clear();
         form.FInputPath = FMemo;
         QCOMPARE(form.StartDecoding(), TStartResult::NotStarted); // no output name
@@ -120,9 +121,9 @@ private slots:
         form->FExeDir = codec.Dir();
         Aim(*form, FMemo, FDir.filePath("hang.mp3"));
         QCOMPARE(Start(*form), TStartResult::Started);
-        const qint64 first = form->FProcess.processId();
+        const qint64 first = form->CurrentRun()->Process.processId();
         QCOMPARE(Start(*form), TStartResult::Started);
-        const qint64 second = form->FProcess.processId();
+        const qint64 second = form->CurrentRun()->Process.processId();
         QVERIFY(!ProcessAlive(first));
         QVERIFY(ProcessAlive(second));
         form->close();

@@ -185,8 +185,7 @@ bool WaitForIdle(TConverterForm &form, int milliseconds)
 {
     return QTest::qWaitFor(
         [&] {
-            return !form.IsBusy() && !form.Timer.isActive()
-                && form.FProcess.state() == QProcess::NotRunning;
+            return !form.IsBusy() && !form.Timer.isActive() && form.RunningCodecs() == 0;
         },
         milliseconds);
 }
