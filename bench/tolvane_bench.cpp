@@ -218,12 +218,12 @@ QList<TSeries> MeasureBatch(int runs)
 
 void Print(const QList<TSeries> &table)
 {
-    std::printf("\n| %-44s | %10s | %21s |\n", "measure", "median", "spread (min - max)");
-    std::printf("|%s|%s|%s|\n", QByteArray(46, '-').constData(), QByteArray(12, '-').constData(),
+    std::printf("\n| %-50s | %10s | %21s |\n", "measure", "median", "spread (min - max)");
+    std::printf("|%s|%s|%s|\n", QByteArray(52, '-').constData(), QByteArray(12, '-').constData(),
                 QByteArray(23, '-').constData());
     for (const TSeries &row : table) {
         const auto [low, high] = std::minmax_element(row.values.begin(), row.values.end());
-        std::printf("| %-44s | %7.3f %-2s | %8.3f - %8.3f %-2s |\n", qPrintable(row.name),
+        std::printf("| %-50s | %7.3f %-2s | %8.3f - %8.3f %-2s |\n", qPrintable(row.name),
                     row.Median(), qPrintable(row.unit), *low, *high, qPrintable(row.unit));
     }
 }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QThread>
 #include <QTreeWidget>
 
@@ -124,15 +125,15 @@ TStartResult TConverterForm::StartDecoding()
 // watches it from now on, as if it had just started it.
 TStartResult TConverterForm::TakeUpRun()
 {
-    TCodecRun &run = *FRuns.front();
-    FOutputPath = std::exchange(run.OutputPath, QString());
-    run.SetAhead(false);
+    const QPointer<TCodecRun> run = FRuns.front().get();
+    FOutputPath = std::exchange(run->OutputPath, QString());
+    run->SetAhead(false);
     ShowCurrentRow();
-    if (FOutputPath.isEmpty()) // stopped, or the window closed, meanwhile
+    if (!run || FOutputPath.isEmpty()) // stopped, or the window closed, meanwhile
         return TStartResult::NotStarted;
     LogPanel->setText(QStringLiteral("Start to decode audio ..."));
     Timer.start();
-    if (run.Ended())
+    if (run->Ended())
         BringTickForward();
     FLookAheadTick.start();
     return TStartResult::Started;

@@ -166,6 +166,8 @@ void TConverterForm::DropFiles(QTreeWidget *list, const QStringList &paths)
 // over. The window shows the page of the first file added.
 void TConverterForm::OpenFiles(const QStringList &arguments)
 {
+    if (arguments.isEmpty())
+        return;
     const TWaitCursor wait(true);
     TFileRows files;
     for (const QString &argument : arguments) {
