@@ -163,5 +163,4 @@ private:
     bool FBusyCursor = false;
     QTimer FPromptTick;    // a tick brought forward to now
     QTimer FLookAheadTick; // a look for rows to start ahead, when a core may be free
-    int FAheadRow = -1;    // the next row the look-ahead would start
 };

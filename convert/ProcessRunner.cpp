@@ -149,10 +149,11 @@ void TConverterForm::TopUpLookAhead()
         return;
     const int rows = ActiveList()->topLevelItemCount();
     const int aheadLimit = kAheadPerCodec * (FMaxCodecs - 1);
-    FAheadRow = std::max(FAheadRow, FCurrentRow + 1);
-    while (FAheadRow < rows && RunningCodecs() < FMaxCodecs
-           && int(FRuns.size()) - 1 < aheadLimit && StartAhead(FAheadRow))
-        ++FAheadRow;
+    while (RunningCodecs() < FMaxCodecs && int(FRuns.size()) - 1 < aheadLimit) {
+        const int next = FRuns.back()->Row + 1; // the runs cover the rows from the current one on
+        if (next >= rows || !StartAhead(next))
+            break;
+    }
 }
 
 bool TConverterForm::StartAhead(int row)

@@ -152,7 +152,6 @@ void TConverterForm::HaltBatch()
     RemoveRowOutput();
     while (!FRuns.empty())
         DiscardRun();
-    FAheadRow = -1;
     FCurrentRow = -1;
 }
 
@@ -177,6 +176,5 @@ void TConverterForm::FinishBatch()
     QCoreApplication::processEvents();
     FOutputPath.clear();
     FCurrentRow = -1;
-    FAheadRow = -1;
     EnableControls(true);
 }
