@@ -146,9 +146,9 @@ void TConverterForm::HaltBatch()
 {
     Timer.stop();
     FPromptTick.stop();
-    FLookAheadTick.stop();
     for (const std::unique_ptr<TCodecRun> &run : FRuns)
         run->End(); // all of them first, so that none is still writing what is removed
+    FLookAheadTick.stop(); // after the ends, each of which asks for a look ahead
     RemoveRowOutput();
     while (!FRuns.empty())
         DiscardRun();
