@@ -9,13 +9,14 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTabWidget>
+#include <QThread>
 #include <QTreeWidget>
 
 TConverterForm::TConverterForm(TModalSeam &seam, QWidget *parent)
     : QWidget(parent), FSeam(seam)
 {
+    FBatchOptions.codecs = std::max(1, QThread::idealThreadCount());
     BuildLayout();
-    PrepareCodecProcess();
     FormCreate();
 }
 
@@ -26,11 +27,7 @@ TConverterForm::~TConverterForm()
 
 void TConverterForm::FormCreate()
 {
-    FOutputPath.clear();
-    FCurrentRow = -1;
-    FReadChunk = 1024;
     FExeDir = ExeDirOf(QCoreApplication::applicationFilePath());
-    FTicking = false;
     PlacePanel();
     CentreWebLabel();
     PageControl->setCurrentIndex(0);
@@ -47,11 +44,11 @@ void TConverterForm::FormResize()
 }
 
 // Runs when the window closes and again when it is destroyed; the second time finds
-// nothing left to do. A file being converted is removed rather than left half-written
-// under a name that looks finished.
+// nothing left to do. A file being converted is never left half-written: the batch ends
+// every codec and removes its working files, and keeps what it has published.
 void TConverterForm::FormDestroy()
 {
-    HaltBatch();
+    FBatch.reset();
     if (FBusyCursor)
         QGuiApplication::restoreOverrideCursor();
     FBusyCursor = false;
@@ -72,15 +69,11 @@ QTreeWidget *TConverterForm::ListOf(TDirection direction) const
     return direction == TDirection::Mp3ToAmr ? MP3ListView : AMRListView;
 }
 
-QTreeWidget *TConverterForm::ActiveList() const
+bool TConverterForm::ShowMessage(const QString &text, const QString &caption,
+                                 QMessageBox::Icon icon, const QString &details,
+                                 const QString &checkBox)
 {
-    return ListOf(ActiveDirection());
-}
-
-void TConverterForm::ShowMessage(const QString &text, const QString &caption,
-                                 QMessageBox::Icon icon, const QString &details)
-{
-    FSeam.ShowMessage(this, {text, caption, icon, details});
+    return FSeam.ShowMessage(this, {text, caption, icon, details, checkBox});
 }
 
 void TConverterForm::resizeEvent(QResizeEvent *event)
@@ -101,6 +94,7 @@ void TConverterForm::moveEvent(QMoveEvent *event)
 void TConverterForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    FClosed = false;
     CentreWebLabel();
     PlacePanel();
 }
@@ -108,6 +102,7 @@ void TConverterForm::showEvent(QShowEvent *event)
 // Closing the window ends the program, also in the middle of a batch.
 void TConverterForm::closeEvent(QCloseEvent *event)
 {
+    FClosed = true;
     FormDestroy();
     event->accept();
 }

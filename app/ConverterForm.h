@@ -1,13 +1,11 @@
 #pragma once
 
 #include "app/Direction.h"
-#include "convert/CodecRun.h"
+#include "convert/Batch.h"
 
 #include <QMessageBox>
-#include <QTimer>
 #include <QWidget>
 
-#include <deque>
 #include <memory>
 
 class QFileDialog;
@@ -16,7 +14,9 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
+class QTreeWidgetItem;
 class TAnchors;
+struct TFolderProblem;
 class TModalSeam;
 class TRowIndex;
 
@@ -25,15 +25,9 @@ class TRowIndex;
 inline constexpr const char *kWebAddress = "https://tolvane.example/";
 inline constexpr const char *kApplicationId = "example.tolvane.Tolvane";
 
-// What a start of the codec came to, so that a batch knows whether to wait for it.
-enum class TStartResult {
-    Started,       // the codec runs; Timer takes over
-    NotStarted,    // the input is gone or no output name is free; nothing shown
-    FailedToStart, // the codec could not be run; reported, the window is idle again
-};
-
-// The one window. Its handlers carry all of the program's logic and are split over the
-// source folders by subsystem: app/ (window, idle and busy), lists/, convert/.
+// The one window. Its handlers are split over the source folders by subsystem: app/
+// (window, idle and busy), lists/, convert/. A batch is an object of its own (TBatch) that
+// the window starts, shows and stops.
 class TConverterForm : public QWidget {
     Q_OBJECT
 
@@ -61,24 +55,17 @@ public:
     // Made on first use: building them costs more than the rest of the window.
     QFileDialog *AMROpenDialog = nullptr;
     QFileDialog *MP3OpenDialog = nullptr;
-    QTimer Timer;
 
-    // The window state every handler shares.
     QString FExeDir;
     QString FOutputDir;
-    QString FInputPath;
-    QString FInputName;
-    QString FOutputPath;
-    qint32 FCurrentRow = -1;
-    quint32 FReadChunk = 1024;
-    bool FTicking = false;
-    // The codec runs of the batch in row order: the current row's first once it has started,
-    // then the rows converting ahead of it, each holding its own output name.
-    std::deque<std::unique_ptr<TCodecRun>> FRuns;
-    int FMaxCodecs = 1; // codecs at once: one per processor core
+    // How the window's batches run: one codec per processor core, and the monitor's tick.
+    TBatchOptions FBatchOptions;
 
     // Column of a row that holds its output path.
     static constexpr int OutputColumn = 2;
+
+    // The batch being shown, if any.
+    TBatch *Batch() const { return FBatch.get(); }
 
     // app/
     void FormCreate();
@@ -90,7 +77,6 @@ public:
     void StopButtonClick();
     TDirection ActiveDirection() const;
     QTreeWidget *ListOf(TDirection direction) const;
-    QTreeWidget *ActiveList() const;
 
     // lists/
     void AMRAddButtonClick();
@@ -100,21 +86,16 @@ public:
     bool FindRowByPath(QTreeWidget *list, const QString &path);
     void AMRDeleteButtonClick();
     void MP3DeleteButtonClick();
-    void DropFiles(QTreeWidget *list, const QStringList &paths);
-    void OpenFiles(const QStringList &arguments);
+    void DropFiles(QTreeWidget *list, const QList<QByteArray> &paths);
+    void OpenFiles(const QList<QByteArray> &arguments);
+    // The file a row stands for, as the file system names it.
+    static QByteArray RowPath(const QTreeWidgetItem *row);
 
     // convert/
-    TStartResult StartDecoding();
-    QString ReadPipeText(TCodecRun &run);
-    TCodecRun *CurrentRun() const;
-    int RunningCodecs() const;
     void AMRMP3ButtonClick();
     void MP3AMRButtonClick();
     bool CheckCodecFiles();
     bool ChooseOutputFolder(const QString &title, QString &folder);
-    QString MakeOutputFileName(const QString &name, QString *whyNone = nullptr,
-                               bool *undecided = nullptr);
-    void TimerTimer();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -127,40 +108,51 @@ private:
     void BuildLayout();
     QFileDialog *OpenDialogOf(TDirection direction);
     void CentreWebLabel();
-    void PrepareCodecProcess();
-    void ShowMessage(const QString &text, const QString &caption, QMessageBox::Icon icon,
-                     const QString &details = QString());
+    // Answers whether the message's check box, if it has one, was ticked.
+    bool ShowMessage(const QString &text, const QString &caption, QMessageBox::Icon icon,
+                     const QString &details = QString(), const QString &checkBox = QString());
     void PlacePanel();
 
-    // Files bound for lists, in the order they are to be added.
-    using TFileRows = QList<std::pair<QTreeWidget *, QString>>;
-    QTreeWidget *AddFiles(const TFileRows &files, bool select);
+    // Files bound for lists, as the file system names them, in the order they are to be
+    // added.
+    using TFileRows = QList<std::pair<QTreeWidget *, QByteArray>>;
+    QTreeWidget *AddFiles(const TFileRows &files, bool select, QStringList *problems);
     void AddFiles(QTreeWidget *list, const QStringList &paths);
+    QTreeWidget *AddFound(const TFileRows &files, const QList<TFolderProblem> &unread);
+    void ReportUnadded(const QStringList &problems);
+    bool FindRow(QTreeWidget *list, const QByteArray &path);
     void DeleteSelectedRow(TDirection direction);
     bool HandleListEvent(QTreeWidget *list, QEvent *event);
-
-    std::unique_ptr<TCodecRun> StartRun(int row, const QString &input, const QString &output);
-    void ShowCurrentRow();
-    TStartResult TakeUpRun();
-    void TopUpLookAhead();
-    bool StartAhead(int row);
-    bool IsHeldOutput(const QString &path) const;
-    void DiscardRun();
-    void BringTickForward();
+    void SetOutputDir(const QByteArray &folder);
 
     void ConvertPage(TDirection direction);
-    void StartRowsFrom(int row);
-    QString RemoveRowOutput();
-    void HaltBatch();
-    void FinishFile(TCodecRun &run);
-    QString WhyFileFailed(const TCodecRun &run) const;
-    void FinishBatch();
+    void StartBatch(TBatchJob job);
+    void ShowRowReached(int row);
+    void ShowRowConverted(int row, const QString &output);
+    void ShowRowFailed(int row, const QString &reason, const QString &details);
+    void ShowCodecNotStarted(const QString &details);
+    void ShowBatchEnd(bool lastRowConverted);
+    void EndBatch();
+    QTreeWidgetItem *BatchRow(int row) const;
+
+    // The failures of the batch shown: each in its message until the user asks for no more,
+    // then all of them in one at the end; every failed row marked with its reason.
+    struct TFailureReport {
+        bool quiet = false;   // no more messages in this batch
+        bool skipped = false; // a message was left out
+        QStringList lines;    // every failed file with its reason
+    };
+    void ReportFailure(int row, const QString &reason, const QString &details);
+    void ShowFailureSummary(const TFailureReport &report);
 
     TModalSeam &FSeam;
     TAnchors *FAnchors = nullptr;
     TRowIndex *FAMRRows = nullptr; // the rows of each list by path
     TRowIndex *FMP3Rows = nullptr;
     bool FBusyCursor = false;
-    QTimer FPromptTick;    // a tick brought forward to now
-    QTimer FLookAheadTick; // a look for rows to start ahead, when a core may be free
+    bool FClosed = false;
+    // The folder of FOutputDir as the file system names it, when it came from a file added.
+    QByteArray FOutputDirNative;
+    std::unique_ptr<TBatch> FBatch;
+    TFailureReport FFailures;
 };

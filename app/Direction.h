@@ -1,38 +1,53 @@
 #pragma once
 
-#include <QString>
+#include <QByteArray>
+#include <QList>
+#include <QtGlobal>
 
 #include <optional>
 
 // Which way a page converts: page 0 turns AMR into MP3, page 1 MP3 into AMR.
 enum class TDirection { AmrToMp3, Mp3ToAmr };
 
-// The texts in which the two pages differ.
+// The texts in which the two pages differ. The messages are translated in the window's
+// context.
 struct TPageTexts {
     const char *selectMessage;
     const char *chooserTitle;
-    const char *inputExtension;
     const char *outputExtension;
+    // The endings of the files the page takes, in any case. Phones keep AMR speech as ".amr"
+    // (narrow-band and wide-band), ".awb" (wide-band), ".3ga" (a voice recorder's), and
+    // ".3gp" or ".3gpp" (a 3GPP file, whose video, if any, is left out of the MP3).
+    QList<QByteArray> inputExtensions;
 };
 
 inline const TPageTexts &TextsOf(TDirection direction)
 {
-    static constexpr TPageTexts amr{"Please select one AMR file.",
-                                    "Select folder to save MP3 files.", ".amr", ".mp3"};
-    static constexpr TPageTexts mp3{"Please select one MP3 file.",
-                                    "Select folder to save AMR files.", ".mp3", ".amr"};
+    static const TPageTexts amr{QT_TRANSLATE_NOOP("TConverterForm", "Please select one AMR file."),
+                                QT_TRANSLATE_NOOP("TConverterForm", "Select folder to save MP3 files."),
+                                ".mp3",
+                                {".amr", ".awb", ".3ga", ".3gp", ".3gpp"}};
+    static const TPageTexts mp3{QT_TRANSLATE_NOOP("TConverterForm", "Please select one MP3 file."),
+                                QT_TRANSLATE_NOOP("TConverterForm", "Select folder to save AMR files."),
+                                ".amr",
+                                {".mp3"}};
     return direction == TDirection::Mp3ToAmr ? mp3 : amr;
 }
 
-// Whether `path` is of the kind a page converts, by its extension in any case.
-inline bool IsInputOf(TDirection direction, const QString &path)
+// Whether the file named `path` is of the kind a page converts, by its ending in any case.
+inline bool IsInputOf(TDirection direction, const QByteArray &path)
 {
-    return path.endsWith(QLatin1StringView(TextsOf(direction).inputExtension), Qt::CaseInsensitive);
+    const QByteArray lower = path.right(8).toLower();
+    for (const QByteArray &extension : TextsOf(direction).inputExtensions) {
+        if (lower.endsWith(extension))
+            return true;
+    }
+    return false;
 }
 
-// The page a file belongs on, by its extension: ".amr" files on "AMR to MP3", ".mp3" files
-// on "MP3 to AMR".
-inline std::optional<TDirection> PageOfFile(const QString &path)
+// The page a file belongs on, by its ending: AMR speech on "AMR to MP3", ".mp3" files on
+// "MP3 to AMR".
+inline std::optional<TDirection> PageOfFile(const QByteArray &path)
 {
     for (const TDirection direction : {TDirection::AmrToMp3, TDirection::Mp3ToAmr}) {
         if (IsInputOf(direction, path))

@@ -23,20 +23,19 @@ constexpr QSize kPageSize(476, 262);
 constexpr QRect kStopButton(170, 6, 56, 23);
 constexpr int kBarHeight = 3;
 
-QFileDialog *MakeOpenDialog(QWidget *owner, const QString &filter, const QString &suffix)
+QFileDialog *MakeOpenDialog(QWidget *owner, const QStringList &filters, const QString &suffix)
 {
     // Qt's file dialog keeps its history and last folder in the user's settings when it is
     // destroyed. This program keeps no settings: point them where nothing can be written.
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
-    auto *dialog = new QFileDialog(owner, QObject::tr("Open"));
+    auto *dialog = new QFileDialog(owner, TConverterForm::tr("Open"));
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    // Qt's own dialog everywhere, so "All Files" behaves alike on every desktop; "*" because
-    // "*.*" would hide names without a dot on Linux.
+    // Qt's own dialog everywhere, so "All Files" behaves alike on every desktop.
     dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setNameFilters({filter, QStringLiteral("All Files (*)")});
-    dialog->selectNameFilter(filter);
+    dialog->setNameFilters(filters);
+    dialog->selectNameFilter(filters.constFirst());
     dialog->setDefaultSuffix(suffix);
     return dialog;
 }
@@ -84,23 +83,22 @@ void TConverterForm::BuildLayout()
             (TConverterForm::*onConvert)();
     };
     const TPageLayout pages[] = {
-        {TabSheet1, "AMR to MP3", "AMR Audio File", "Output MP3 File", "Add AMR Audio",
-         "Convert to MP3", AMRListView, FAMRRows, AMRAddButton, AMRDeleteButton, AMRMP3Button,
+        {TabSheet1, QT_TR_NOOP("AMR to MP3"), QT_TR_NOOP("AMR Audio File"),
+         QT_TR_NOOP("Output MP3 File"), QT_TR_NOOP("Add AMR Audio"), QT_TR_NOOP("Convert to MP3"), AMRListView, FAMRRows, AMRAddButton, AMRDeleteButton, AMRMP3Button,
          &TConverterForm::AMRAddButtonClick, &TConverterForm::AMRDeleteButtonClick,
          &TConverterForm::AMRMP3ButtonClick},
-        {TabSheet2, "MP3 to AMR", "MP3 Audio File", "Output AMR File", "Add MP3 Audio",
-         "Convert to AMR", MP3ListView, FMP3Rows, MP3AddButton, MP3DeleteButton, MP3AMRButton,
+        {TabSheet2, QT_TR_NOOP("MP3 to AMR"), QT_TR_NOOP("MP3 Audio File"),
+         QT_TR_NOOP("Output AMR File"), QT_TR_NOOP("Add MP3 Audio"), QT_TR_NOOP("Convert to AMR"), MP3ListView, FMP3Rows, MP3AddButton, MP3DeleteButton, MP3AMRButton,
          &TConverterForm::MP3AddButtonClick, &TConverterForm::MP3DeleteButtonClick,
          &TConverterForm::MP3AMRButtonClick},
     };
     for (const TPageLayout &page : pages) {
         page.sheet = new QWidget;
         page.sheet->resize(kPageSize);
-        PageControl->addTab(page.sheet, QString::fromLatin1(page.caption));
+        PageControl->addTab(page.sheet, tr(page.caption));
 
         QTreeWidget *list = page.list = new QTreeWidget(page.sheet);
-        list->setHeaderLabels({QString::fromLatin1(page.fileHeader), QStringLiteral("File Size"),
-                               QString::fromLatin1(page.outputHeader)});
+        list->setHeaderLabels({tr(page.fileHeader), tr("File Size"), tr(page.outputHeader)});
         list->header()->setStretchLastSection(false);
         list->setColumnWidth(0, 180);
         list->setColumnWidth(1, 80);
@@ -121,11 +119,11 @@ void TConverterForm::BuildLayout()
         FAnchors->Place(list, {12, 12, 450, 208},
                         Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge, kPageSize);
 
-        page.add = new QPushButton(QString::fromLatin1(page.addCaption), page.sheet);
+        page.add = new QPushButton(tr(page.addCaption), page.sheet);
         FAnchors->Place(page.add, {12, 228, 100, 25}, Qt::LeftEdge | Qt::BottomEdge, kPageSize);
-        page.remove = new QPushButton(QStringLiteral("Delete"), page.sheet);
+        page.remove = new QPushButton(tr("Delete"), page.sheet);
         FAnchors->Place(page.remove, {126, 228, 75, 25}, Qt::LeftEdge | Qt::BottomEdge, kPageSize);
-        page.convert = new QPushButton(QString::fromLatin1(page.convertCaption), page.sheet);
+        page.convert = new QPushButton(tr(page.convertCaption), page.sheet);
         FAnchors->Place(page.convert, {362, 228, 100, 25}, Qt::RightEdge | Qt::BottomEdge,
                         kPageSize);
 
@@ -143,7 +141,7 @@ void TConverterForm::BuildLayout()
     LogPanel->setAutoFillBackground(true);
     // The status text is centred in the room left of the stop button, never under it.
     LogPanel->setContentsMargins(1, 1, LogPanel->width() - kStopButton.left(), 1 + kBarHeight);
-    StopButton = new QPushButton(QStringLiteral("Stop"), LogPanel);
+    StopButton = new QPushButton(tr("Stop"), LogPanel);
     StopButton->setGeometry(kStopButton);
     connect(StopButton, &QPushButton::clicked, this, &TConverterForm::StopButtonClick);
     BatchProgress = new QProgressBar(LogPanel);
@@ -163,17 +161,27 @@ void TConverterForm::BuildLayout()
     quit->setKeys(quitKeys);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
 
-    Timer.setInterval(1000);
-    connect(&Timer, &QTimer::timeout, this, &TConverterForm::TimerTimer);
 }
 
 QFileDialog *TConverterForm::OpenDialogOf(TDirection direction)
 {
     QFileDialog *&dialog = direction == TDirection::Mp3ToAmr ? MP3OpenDialog : AMROpenDialog;
-    if (!dialog) {
-        dialog = direction == TDirection::Mp3ToAmr
-            ? MakeOpenDialog(this, QStringLiteral("MP3 Files (*.mp3)"), QStringLiteral("mp3"))
-            : MakeOpenDialog(this, QStringLiteral("AMR Files (*.amr)"), QStringLiteral("amr"));
+    if (dialog)
+        return dialog;
+    // "*" for all files, because "*.*" would hide names without a dot on Linux.
+    // Only the descriptions are translated, so that no translation can change a pattern.
+    const QString all = tr("All Files") + QStringLiteral(" (*)");
+    if (direction == TDirection::Mp3ToAmr) {
+        dialog = MakeOpenDialog(this, {tr("MP3 Files") + QStringLiteral(" (*.mp3)"), all},
+                                QStringLiteral("mp3"));
+    } else {
+        // Every kind of file phones keep AMR speech in, between the design's two filters.
+        dialog = MakeOpenDialog(this,
+                                {tr("AMR Files") + QStringLiteral(" (*.amr)"),
+                                 tr("Phone Recordings")
+                                     + QStringLiteral(" (*.amr *.awb *.3ga *.3gp *.3gpp)"),
+                                 all},
+                                QStringLiteral("amr"));
     }
     return dialog;
 }

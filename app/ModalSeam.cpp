@@ -1,5 +1,6 @@
 #include "app/ModalSeam.h"
 
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QFileDialog>
 
@@ -20,12 +21,15 @@ std::optional<QString> TDesktopSeam::ChooseFolder(QWidget *owner, const QString 
     return chooser.selectedFiles().constFirst();
 }
 
-void TDesktopSeam::ShowMessage(QWidget *owner, const TMessage &message)
+bool TDesktopSeam::ShowMessage(QWidget *owner, const TMessage &message)
 {
     QMessageBox box(message.icon, message.caption, message.text, QMessageBox::Ok, owner);
     if (!message.details.isEmpty())
         box.setDetailedText(message.details);
+    if (!message.checkBox.isEmpty())
+        box.setCheckBox(new QCheckBox(message.checkBox, &box));
     box.exec();
+    return box.checkBox() && box.checkBox()->isChecked();
 }
 
 void TDesktopSeam::OpenAddress(const QUrl &address)

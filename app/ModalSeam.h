@@ -14,7 +14,8 @@ struct TMessage {
     QString text;
     QString caption;
     QMessageBox::Icon icon = QMessageBox::Information;
-    QString details; // shown on request; empty for none
+    QString details;  // shown on request; empty for none
+    QString checkBox; // a check box's text; empty for none
 };
 
 // Everything modal the window does passes through here, so that tests can script it.
@@ -30,7 +31,8 @@ public:
     virtual std::optional<QString> ChooseFolder(QWidget *owner, const QString &title,
                                                 const QString &folder) = 0;
 
-    virtual void ShowMessage(QWidget *owner, const TMessage &message) = 0;
+    // Answers whether the message's check box was ticked when the box was closed.
+    virtual bool ShowMessage(QWidget *owner, const TMessage &message) = 0;
 
     virtual void OpenAddress(const QUrl &address) = 0;
 };
@@ -41,6 +43,6 @@ public:
     QStringList RunOpenDialog(QFileDialog &dialog) override;
     std::optional<QString> ChooseFolder(QWidget *owner, const QString &title,
                                         const QString &folder) override;
-    void ShowMessage(QWidget *owner, const TMessage &message) override;
+    bool ShowMessage(QWidget *owner, const TMessage &message) override;
     void OpenAddress(const QUrl &address) override;
 };

@@ -2,17 +2,32 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 
-#include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <fcntl.h>
+#include <cstdlib>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
+
+QByteArray NativePath(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QString ShownPath(const QByteArray &path)
+{
+    return QFile::decodeName(path);
+}
 
 QString FileNamePart(const QString &path)
 {
     return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+QByteArray FileNamePart(const QByteArray &path)
+{
+    return path.mid(path.lastIndexOf('/') + 1);
 }
 
 QString DirectoryPart(const QString &path)
@@ -21,6 +36,36 @@ QString DirectoryPart(const QString &path)
     if (slash < 0)
         return QString();
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+QByteArray DirectoryPart(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArray();
+    return slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+QByteArray AbsolutePath(const QByteArray &path)
+{
+    QByteArray whole = path;
+    if (!path.startsWith('/')) {
+        char *here = ::getcwd(nullptr, 0);
+        whole = QByteArray(here ? here : "/") + '/' + path;
+        std::free(here);
+    }
+    QList<QByteArray> steps;
+    for (const QByteArray &step : whole.split('/')) {
+        if (step.isEmpty() || step == ".")
+            continue;
+        if (step == "..") {
+            if (!steps.isEmpty())
+                steps.removeLast();
+            continue;
+        }
+        steps << step;
+    }
+    return '/' + steps.join('/');
 }
 
 QString ExeDirOf(const QString &programFile)
@@ -36,57 +81,32 @@ bool FileExists(const QString &path)
 
 bool DirectoryExists(const QString &path)
 {
-    return !path.isEmpty() && QFileInfo(path).isDir();
+    return DirectoryExists(NativePath(path));
 }
 
-bool IsRegularFile(const QString &path)
-{
-    return RegularFileSize(path).has_value();
-}
-
-std::optional<qint64> RegularFileSize(const QString &path)
+bool DirectoryExists(const QByteArray &path)
 {
     struct stat entry;
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &entry) != 0
-        || !S_ISREG(entry.st_mode))
+    return !path.isEmpty() && ::stat(path.constData(), &entry) == 0 && S_ISDIR(entry.st_mode);
+}
+
+std::optional<qint64> RegularFileSize(const QByteArray &path, int *error)
+{
+    struct stat entry;
+    const bool looked = !path.isEmpty() && ::stat(path.constData(), &entry) == 0;
+    if (error)
+        *error = looked ? 0 : path.isEmpty() ? ENOENT : errno;
+    if (!looked || !S_ISREG(entry.st_mode))
         return std::nullopt;
     return qint64(entry.st_size);
 }
 
-bool CopyFileTimes(const QString &from, const QString &to)
+bool IsRegularFile(const QByteArray &path)
 {
-    struct stat source;
-    if (::stat(QFile::encodeName(from).constData(), &source) != 0)
-        return false;
-    const struct timespec times[2] = {source.st_atim, source.st_mtim};
-    return ::utimensat(AT_FDCWD, QFile::encodeName(to).constData(), times, 0) == 0;
+    return RegularFileSize(path).has_value();
 }
 
-int NameMaxOf(const QString &folder)
+QString ErrorText(int error)
 {
-    const long max = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    return max > 0 ? int(std::min<long>(max, INT_MAX)) : NAME_MAX;
-}
-
-int CreateNewFile(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return errno;
-    ::close(fd);
-    return 0;
-}
-
-int RemoveFile(const QString &path)
-{
-    return ::unlink(QFile::encodeName(path).constData()) == 0 || errno == ENOENT ? 0 : errno;
-}
-
-std::optional<qint64> FileSizeOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.size();
+    return QString::fromLocal8Bit(std::strerror(error));
 }

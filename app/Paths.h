@@ -1,18 +1,33 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
 
-// Path and file rules shared by the whole window. Paths use "/" alone; "\" and ":" are
+// Path and file rules shared by the whole program. Paths use "/" alone; "\" and ":" are
 // ordinary characters in Linux names.
+//
+// A name on disk is a string of bytes that need not be UTF-8 (a memo copied from an old
+// memory card may be named in Latin-1). Such a name survives only as bytes: the native
+// forms below are what the file system gave, and text is only for showing.
+
+// The bytes the file system uses for a path typed or picked as text.
+QByteArray NativePath(const QString &path);
+// A path as the user reads it: undecodable bytes become U+FFFD.
+QString ShownPath(const QByteArray &path);
 
 // Text after the last "/".
 QString FileNamePart(const QString &path);
+QByteArray FileNamePart(const QByteArray &path);
 
 // Folder of a file, without a trailing "/" unless it is the root: /music/a.amr gives
 // /music, /a.amr gives /.
 QString DirectoryPart(const QString &path);
+QByteArray DirectoryPart(const QByteArray &path);
+
+// `path` made absolute against the current folder, with "." and ".." steps taken.
+QByteArray AbsolutePath(const QByteArray &path);
 
 // Folder of the program file, ending with "/".
 QString ExeDirOf(const QString &programFile);
@@ -21,27 +36,13 @@ QString ExeDirOf(const QString &programFile);
 bool FileExists(const QString &path);
 
 bool DirectoryExists(const QString &path);
+bool DirectoryExists(const QByteArray &path);
 
-// A regular file, or a link to one: never a folder, pipe, socket or device, whose reading
-// could block or never end.
-bool IsRegularFile(const QString &path);
+// The size of a regular file, or of the one a link leads to; nothing for anything else
+// (a folder, pipe, socket or device, whose reading could block or never end). `error`
+// gets the errno when the entry could not be looked at, 0 otherwise.
+std::optional<qint64> RegularFileSize(const QByteArray &path, int *error = nullptr);
+bool IsRegularFile(const QByteArray &path);
 
-// The size of a regular file, or of the one a link leads to; nothing for anything else.
-std::optional<qint64> RegularFileSize(const QString &path);
-
-// Gives `to` the access and modification times of `from`, to the nanosecond where the file
-// systems keep them. False when either refuses.
-bool CopyFileTimes(const QString &from, const QString &to);
-
-// The longest file name, in bytes, that the file system of `folder` takes.
-int NameMaxOf(const QString &folder);
-
-// Creates `path` as a new empty file, never through a link nor over anything standing
-// there. 0 when it was made, else the errno (EEXIST when the name is taken).
-int CreateNewFile(const QString &path);
-
-// Removes the file at `path`; 0 when it is gone (or was never there), else the errno.
-int RemoveFile(const QString &path);
-
-// Size in bytes of an existing file opened read-only; nothing when it cannot be opened.
-std::optional<qint64> FileSizeOf(const QString &path);
+// The system's words for an errno, as the user reads them.
+QString ErrorText(int error);

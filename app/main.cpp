@@ -1,4 +1,5 @@
 #include "app/ConverterForm.h"
+#include "app/Endings.h"
 #include "app/ModalSeam.h"
 
 #include <QApplication>
@@ -16,7 +17,13 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(icon);
     TDesktopSeam seam;
     TConverterForm form(seam);
-    form.OpenFiles(QCoreApplication::arguments().mid(1)); // "Open with" from a file manager
+    EndOnSignals(form);
+    // "Open with" from a file manager. The names as given, bytes and all: Qt's own list of
+    // arguments has turned any that are not UTF-8 into other names.
+    QList<QByteArray> files;
+    for (int i = 1; i < argc; ++i)
+        files << QByteArray(argv[i]);
+    form.OpenFiles(files);
     form.show();
     return application.exec();
 }

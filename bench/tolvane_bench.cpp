@@ -56,7 +56,7 @@ TBatchFigures RunWindowBatch(const QStringList &memos, const QString &folder, in
 {
     TScriptedSeam seam;
     TConverterForm form(seam);
-    form.FMaxCodecs = codecs;
+    form.FBatchOptions.codecs = codecs;
     for (const QString &memo : memos)
         form.AddAMRFile(memo, false);
 
@@ -102,7 +102,8 @@ double RunDirect(const QStringList &memos, const QString &folder, int cores)
     QEventLoop loop;
     const std::function<void()> startMore = [&] {
         while (next < memos.size() && int(running.size()) < cores) {
-            const QString &memo = memos.at(next++);
+            const QString &memo = memos.at(next);
+            const QString output = folder + QString("/%1.mp3").arg(next++);
             QProcess &codec = running.emplace_back();
             codec.setProcessChannelMode(QProcess::MergedChannels);
             QObject::connect(&codec, &QProcess::readyRead, [&codec] { codec.readAll(); });
@@ -113,8 +114,7 @@ double RunDirect(const QStringList &memos, const QString &folder, int cores)
                     loop.quit();
             }, Qt::QueuedConnection);
             codec.start(RealCodecDir() + kCodecProgram,
-                        CodecArguments(TDirection::AmrToMp3, memo,
-                                       folder + '/' + QFileInfo(memo).completeBaseName() + ".mp3"));
+                        CodecArguments(TDirection::AmrToMp3, memo, output));
         }
     };
     startMore();
@@ -185,19 +185,29 @@ QList<TSeries> MeasureBatch(int runs)
     TSeries directAll{QString("20 memos, codec run directly on %1 cores").arg(cores), "s", {}};
     TSeries windowAll{"20 memos through the window", "s", {}};
     TSeries ratio{"ratio window / direct on every core", "x", {}};
+    TSeries sameNamed{"20 memos all named Recording.amr through the window", "s", {}};
+    TSeries sameRatio{"ratio same-named / direct on every core", "x", {}};
     TSeries cpu{"window's own processor time in the batch", "s", {}};
     TSeries stall{"longest event-loop stall in the batch", "ms", {}};
     TSeries windowOne{"20 memos through the window, one codec at a time", "s", {}};
     TSeries ratioOne{"ratio window one at a time / direct one at a time", "x", {}};
+    // A recorder that files each day's memo as Recording.amr in a folder of its date.
+    QStringList recordings;
+    for (int i = 0; i < kMemos; ++i) {
+        recordings << work.filePath(QString("days/2026-01-%1/Recording.amr").arg(i + 1, 2, 10, QChar('0')));
+        QDir().mkpath(QFileInfo(recordings.last()).path());
+        QFile::copy(memos.at(i), recordings.last());
+    }
     for (int run = 0; run < runs; ++run) {
         const QString out = work.filePath(QString("out%1").arg(run));
-        for (const char *folder : {"/direct", "/direct-all", "/window", "/window-one"})
+        for (const char *folder : {"/direct", "/direct-all", "/window", "/window-one", "/same"})
             QDir().mkpath(out + folder);
         // Each direct run on both sides of the window's, so that drift in the machine's speed
         // falls on both alike.
         const double directFirst = RunDirect(memos, out + "/direct", 1);
         const double allFirst = RunDirect(memos, out + "/direct-all", cores);
         const TBatchFigures figures = RunWindowBatch(memos, out + "/window", cores);
+        const double same = RunWindowBatch(recordings, out + "/same", cores).seconds;
         const double one = RunWindowBatch(memos, out + "/window-one", 1).seconds;
         const double allSeconds = (allFirst + RunDirect(memos, out + "/direct-all", cores)) / 2;
         const double directSeconds = (directFirst + RunDirect(memos, out + "/direct", 1)) / 2;
@@ -205,6 +215,8 @@ QList<TSeries> MeasureBatch(int runs)
         directAll.values << allSeconds;
         windowAll.values << figures.seconds;
         ratio.values << figures.seconds / allSeconds;
+        sameNamed.values << same;
+        sameRatio.values << same / allSeconds;
         cpu.values << figures.cpuSeconds;
         stall.values << figures.longestStallMs;
         windowOne.values << one;
@@ -213,7 +225,7 @@ QList<TSeries> MeasureBatch(int runs)
         std::fflush(stdout);
     }
 
-    return {direct, directAll, windowAll, ratio, cpu, stall, windowOne, ratioOne};
+    return {direct, directAll, windowAll, ratio, sameNamed, sameRatio, cpu, stall, windowOne, ratioOne};
 }
 
 void Print(const QList<TSeries> &table)

@@ -1,4 +1,5 @@
-// The Convert buttons: checks, the output folder, and starting the batch's rows.
+// The Convert buttons: checks, the output folder and the batch they start; and how a batch
+// moves from row to row and names what it makes.
 #include "app/ConverterForm.h"
 #include "app/ModalSeam.h"
 #include "app/Paths.h"
@@ -6,10 +7,22 @@
 #include "convert/OutputNaming.h"
 
 #include <QApplication>
-#include <QProgressBar>
 #include <QTreeWidget>
 
 #include <cerrno>
+#include <climits>
+#include <unistd.h>
+
+namespace {
+
+// The longest file name, in bytes, that the file system of the open folder takes.
+int NameMaxOf(int folder)
+{
+    const long max = ::fpathconf(folder, _PC_NAME_MAX);
+    return max > 0 ? int(std::min<long>(max, INT_MAX)) : NAME_MAX;
+}
+
+} // namespace
 
 void TConverterForm::AMRMP3ButtonClick()
 {
@@ -23,33 +36,48 @@ void TConverterForm::MP3AMRButtonClick()
 
 void TConverterForm::ConvertPage(TDirection direction)
 {
+    if (FBatch)
+        return; // one batch at a time
     QTreeWidget *list = ListOf(direction);
     const TPageTexts &texts = TextsOf(direction);
     if (list->topLevelItemCount() == 0) {
-        ShowMessage(QString::fromLatin1(texts.selectMessage), QStringLiteral("INFORMATION"),
-                    QMessageBox::Information);
+        ShowMessage(tr(texts.selectMessage), tr("INFORMATION"), QMessageBox::Information);
         return;
     }
     if (!CheckCodecFiles())
         return;
-    if (!ChooseOutputFolder(QString::fromLatin1(texts.chooserTitle), FOutputDir))
+    if (!ChooseOutputFolder(tr(texts.chooserTitle), FOutputDir))
         return;
-    if (!DirectoryExists(FOutputDir)) {
-        ShowMessage(QStringLiteral("Directory \"") + FOutputDir + QStringLiteral("\" don't exists."),
-                    QStringLiteral("ERROR"), QMessageBox::Critical);
+    // The chooser let events run: the window may have been closed meanwhile.
+    if (FBatch || FClosed)
+        return;
+    const QByteArray folder =
+        ShownPath(FOutputDirNative) == FOutputDir ? FOutputDirNative : NativePath(FOutputDir);
+    if (!DirectoryExists(folder)) {
+        ShowMessage(tr("Directory \"%1\" don't exists.").arg(FOutputDir), tr("ERROR"),
+                    QMessageBox::Critical);
         return;
     }
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        list->topLevelItem(i)->setText(OutputColumn, QString());
-    StartRowsFrom(0);
+    // Busy before any event is handled: no click reaches a control from here on.
+    EnableControls(false);
+    TBatchJob job{direction, {}, folder, FExeDir};
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *row = list->topLevelItem(i);
+        row->setText(OutputColumn, QString());
+        row->setIcon(OutputColumn, QIcon());
+        row->setToolTip(OutputColumn, QString());
+        row->setData(OutputColumn, Qt::AccessibleDescriptionRole, QVariant());
+        job.inputs << RowPath(row);
+    }
+    StartBatch(std::move(job));
 }
 
 bool TConverterForm::CheckCodecFiles()
 {
     for (const char *name : kCodecFiles) {
         if (!FileExists(FExeDir + QString::fromLatin1(name))) {
-            ShowMessage(QStringLiteral("Audio codec error, please reinstall this software."),
-                        QStringLiteral("ERROR"), QMessageBox::Critical);
+            ShowMessage(tr("Audio codec error, please reinstall this software."), tr("ERROR"),
+                        QMessageBox::Critical);
             return false;
         }
     }
@@ -66,84 +94,76 @@ bool TConverterForm::ChooseOutputFolder(const QString &title, QString &folder)
     return true;
 }
 
-// Choosing a name also takes it: the first candidate that can be made anew becomes an empty
-// file of this program's own, which the codec then writes into. Whatever already stands at
-// a name (a file, a folder, a link, even a dangling one) is left alone, so no file of anyone
-// else's is ever written or removed by a batch. Given `undecided`, a candidate that is the
-// output of a row not judged yet ends the search instead: whether that name will be free
-// depends on the judgement.
-QString TConverterForm::MakeOutputFileName(const QString &name, QString *whyNone, bool *undecided)
+void TBatch::Start()
 {
-    int refused = 0; // errno of a candidate that could not be made for another reason
+    if (FStage != TStage::Ready)
+        return;
+    FStage = TStage::Running;
+    StartRowsFrom(0);
+}
+
+// Moves the batch to `row`: a row converted ahead is taken up as it is, any other is started
+// now. A row that cannot start (its input is gone, no working file can be made) fails.
+void TBatch::StartRowsFrom(int row)
+{
+    if (row >= FJob.inputs.size()) {
+        FinishBatch();
+        return;
+    }
+    FCurrentRow = row;
+    FInputPath = FJob.inputs.at(row);
+    FInputName = FileNamePart(FInputPath);
+    FOutputPath.clear();
+    emit RowReached(row);
+    TCodecRun *run = CurrentRun();
+    // Converted ahead from a memo that has gone or been replaced since: the row's turn
+    // decides, as it would have for a row started only now.
+    if (run && !run->InputStillAt(FInputPath)) {
+        FRuns.erase(row);
+        run = nullptr;
+    }
+    if (run) {
+        run->SetAhead(false);
+    } else {
+        QString why;
+        const TStartResult result = StartDecoding(&why);
+        if (result == TStartResult::NotStarted)
+            FailRow(row, why, why);
+        if (result != TStartResult::Started)
+            return;
+        run = CurrentRun();
+    }
+    emit RowStarting(row);
+    Timer.start();
+    if (run->Ended())
+        BringTickForward();
+    FLookAheadTick.start();
+}
+
+// Publishes the current row's whole file under the first free name of the naming rule: a
+// name is taken only by a file that appears under it whole, and whatever stands under a
+// name already (a file, a folder, a link, even a dangling one) is passed over and left
+// alone. Answers the published path, or nothing with the reason.
+QString TBatch::MakeOutputFileName(TCodecRun &run, QString *whyNone)
+{
+    int refused = 0; // errno of a candidate that could not be had for another reason
     bool asked = false;
-    const QString path = ::MakeOutputFileName(
-        FOutputDir, name, QString::fromLatin1(TextsOf(ActiveDirection()).outputExtension),
-        [&](const QString &candidate) {
+    const QByteArray path = ::MakeOutputFileName(
+        FJob.outputDir, FInputName, OutputExtension().toLatin1(),
+        [&](const QByteArray &candidate) {
             asked = true;
-            if (undecided && IsHeldOutput(candidate)) {
-                *undecided = true;
-                return false;
-            }
-            const int error = CreateNewFile(candidate);
+            const int error = run.Publish(FileNamePart(candidate));
             if (error != 0 && error != EEXIST)
                 refused = error;
             return error == EEXIST;
         },
-        NameMaxOf(FOutputDir));
-    if (undecided && *undecided)
-        return QString();
-    if (refused != 0 || path.isEmpty()) {
-        if (whyNone) {
-            *whyNone = refused != 0
-                ? QStringLiteral("Can't create \"%1\": %2.").arg(path, qt_error_string(refused))
-                : asked ? QStringLiteral("No free output name is left for \"%1\" in \"%2\".")
-                              .arg(FileNamePart(name), FOutputDir)
-                        : QStringLiteral("No output name for \"%1\" fits in \"%2\".")
-                              .arg(FileNamePart(name), FOutputDir);
-        }
-        return QString();
-    }
-    return path;
-}
-
-// Starts the batch's rows from `row` on until a codec runs; a row converted ahead is taken
-// up as it is. A row that cannot start (its input is no longer a file, or no output name can
-// be had) counts as a failed file and the batch goes on, so the window is never left busy
-// with nothing running.
-void TConverterForm::StartRowsFrom(int row)
-{
-    QTreeWidget *list = ActiveList();
-    const int rows = list->topLevelItemCount();
-    for (; row < rows; ++row) {
-        FCurrentRow = row;
-        // Painted with the window's next update rather than at once, which would hold up
-        // the batch for a whole repaint at every row.
-        BatchProgress->setUpdatesEnabled(false);
-        BatchProgress->setRange(0, rows);
-        BatchProgress->setValue(row);
-        BatchProgress->setUpdatesEnabled(true);
-        BatchProgress->setToolTip(QStringLiteral("%1 of %2 files done").arg(row).arg(rows));
-        FInputPath = list->topLevelItem(row)->text(0);
-        FInputName = FileNamePart(FInputPath);
-        QString why;
-        if (CurrentRun()) {
-            if (TakeUpRun() == TStartResult::Started || FCurrentRow != row)
-                return;
-        } else {
-            FOutputPath = IsRegularFile(FInputPath) ? MakeOutputFileName(FInputName, &why) : QString();
-            if (!FOutputPath.isEmpty()) {
-                const TStartResult result = StartDecoding();
-                // Started, reported, or ended meanwhile by Stop or by closing the window.
-                if (result != TStartResult::NotStarted || FCurrentRow != row)
-                    return;
-            }
-        }
-        if (why.isEmpty())
-            why = QStringLiteral("\"%1\" is no longer there, or is not a file.").arg(FInputPath);
-        ShowMessage(QStringLiteral("Can't decode file."), QStringLiteral("INFORMATION"),
-                    QMessageBox::Critical, why);
-        if (FCurrentRow != row)
-            return;
-    }
-    FinishBatch();
+        NameMaxOf(FFolder));
+    if (refused == 0 && !path.isEmpty())
+        return ShownPath(path);
+    const QString folder = ShownPath(FJob.outputDir);
+    const QString name = ShownPath(FInputName);
+    *whyNone = refused != 0 ? tr("Can't create \"%1\": %2.").arg(ShownPath(path), ErrorText(refused))
+        : asked ? tr("No free output name is left for \"%1\" in \"%2\".").arg(name, folder)
+                : tr("No output name for \"%1\" fits in \"%2\".").arg(name, folder);
+    return QString();
 }

@@ -1,25 +1,57 @@
 #include "convert/CodecContract.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
+
+namespace {
+
+// Each line the codec prints starts with its level ("[error] "), after the names of the
+// parts of the codec that speak ("[mp3 @ 0x55d0] ").
+const QRegularExpression &ErrorLine()
+{
+    static const QRegularExpression line(
+        QStringLiteral(R"(^(?:\[[^\]\n]*\] )*\[(?:error|fatal|panic)\] (.*)$)"),
+        QRegularExpression::MultilineOption);
+    return line;
+}
+
+} // namespace
 
 // Today's ffmpeg reads -ab in bits per second: "8" would ask the lowest AMR mode (4.75k), and
 // without a rate LAME makes 8 kbit/s MP3s that sound worse than the memo. 8k picks the 7.95k
-// mode; 64k is the rate MP3s were always made at.
+// mode; 64k is the rate MP3s were always made at. The level tag on each line tells the
+// codec's errors from everything else it prints.
 QStringList CodecArguments(TDirection direction, const QString &input, const QString &output)
 {
+    const QStringList logging{"-loglevel", "level+info"};
     if (direction == TDirection::AmrToMp3)
-        return {"-i", input, "-y", "-ab", "64k", output};
-    return {"-i", input, "-y", "-ac", "1", "-ab", "8k", "-ar", "8000", "-f", "amr",
-            "-acodec", "amr_nb", output};
+        return logging + QStringList{"-i", input, "-y", "-ab", "64k", "-f", "mp3", output};
+    return logging + QStringList{"-i", input, "-y", "-ac", "1", "-ab", "8k", "-ar", "8000",
+                                 "-f", "amr", "-acodec", "amr_nb", output};
 }
 
-bool ReportsWriteFailure(const QString &lastWords)
+bool ReportsWriteFailure(const QString &consoleText)
 {
     static const char *const markers[] = {
         "Error writing trailer of", "Error closing file", "No space left on device",
         "Disk quota exceeded",      "Input/output error",
     };
-    return std::any_of(std::begin(markers), std::end(markers), [&](const char *marker) {
-        return lastWords.contains(QLatin1StringView(marker));
-    });
+    QString text = consoleText;
+    text.replace(u'\r', u'\n');
+    for (auto lines = ErrorLine().globalMatch(text); lines.hasNext();) {
+        const QString said = lines.next().captured(1);
+        if (std::any_of(std::begin(markers), std::end(markers), [&](const char *marker) {
+                return said.contains(QLatin1StringView(marker));
+            }))
+            return true;
+    }
+    return false;
+}
+
+QString WithoutLevelTags(const QString &consoleText)
+{
+    static const QRegularExpression tag(
+        QStringLiteral(R"(\[(?:quiet|panic|fatal|error|warning|info|verbose|debug|trace)\] )"));
+    return QString(consoleText).remove(tag);
 }

@@ -12,9 +12,14 @@ inline constexpr std::array<const char *, 4> kCodecFiles{"amrcodec.dll", "avcode
 inline constexpr const char *kCodecProgram = kCodecFiles[0];
 
 // The codec's arguments for one file. Each path is one item of the list, whatever
-// characters it holds, so no name can hand the codec options of its own.
+// characters it holds, so no name can hand the codec options of its own. The batch hands
+// over its files as open descriptors (/dev/fd/N), so the output's format is named.
 QStringList CodecArguments(TDirection direction, const QString &input, const QString &output);
 
-// Whether the codec's last words say it could not write its output whole. On a full disk
-// ffmpeg reports it this way and still exits with 0, leaving a truncated file.
-bool ReportsWriteFailure(const QString &lastWords);
+// Whether the codec said it could not write its output whole. On a full disk ffmpeg says so
+// and still exits with 0, leaving a truncated file. Only the codec's own error lines count:
+// what it merely repeats (a file's tags, say) never does.
+bool ReportsWriteFailure(const QString &consoleText);
+
+// The codec's console text as a person reads it: without the level tag of each line.
+QString WithoutLevelTags(const QString &consoleText);

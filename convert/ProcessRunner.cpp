@@ -1,17 +1,14 @@
 // Starting the codec for the rows a batch reaches, and reading what it writes. The current
-// row's codec is the one the window shows and judges; with more than one processor core,
-// the rows after it convert ahead meanwhile, each under the name it will keep.
-#include "app/ConverterForm.h"
+// row's codec is the one the window shows; the rows after it convert ahead meanwhile on the
+// other cores, each into a working file of its own, so that no row waits for another's name.
 #include "app/Paths.h"
+#include "convert/Batch.h"
 #include "convert/CodecContract.h"
 
-#include <QCoreApplication>
-#include <QLabel>
-#include <QPointer>
-#include <QThread>
-#include <QTreeWidget>
-
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,9 +18,12 @@ constexpr int kAheadPerCodec = 4;
 
 } // namespace
 
-void TConverterForm::PrepareCodecProcess()
+TBatch::TBatch(TBatchJob job, TBatchOptions options, QObject *parent)
+    : QObject(parent), FJob(std::move(job)), FOptions(options)
 {
-    FMaxCodecs = std::max(1, QThread::idealThreadCount());
+    FOptions.codecs = std::max(1, FOptions.codecs);
+    Timer.setInterval(FOptions.tickInterval);
+    connect(&Timer, &QTimer::timeout, this, &TBatch::TimerTimer);
     FPromptTick.setSingleShot(true);
     FPromptTick.setInterval(0);
     connect(&FPromptTick, &QTimer::timeout, this, [this] {
@@ -32,153 +32,124 @@ void TConverterForm::PrepareCodecProcess()
     });
     FLookAheadTick.setSingleShot(true);
     FLookAheadTick.setInterval(0);
-    connect(&FLookAheadTick, &QTimer::timeout, this, &TConverterForm::TopUpLookAhead);
+    connect(&FLookAheadTick, &QTimer::timeout, this, &TBatch::TopUpLookAhead);
+    // Held open, the folder stays the one chosen even if its path is renamed meanwhile.
+    FFolder = ::open(FJob.outputDir.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (FFolder < 0)
+        FFolderError = errno;
 }
 
-TCodecRun *TConverterForm::CurrentRun() const
+TBatch::~TBatch()
 {
-    return !FRuns.empty() && FRuns.front()->Row == FCurrentRow ? FRuns.front().get() : nullptr;
+    Halt();
+    if (FFolder >= 0)
+        ::close(FFolder);
 }
 
-int TConverterForm::RunningCodecs() const
+TCodecRun *TBatch::CurrentRun() const
 {
-    return int(std::count_if(FRuns.cbegin(), FRuns.cend(), [](const auto &run) { return run->Runs(); }));
+    const auto found = FRuns.find(FCurrentRow);
+    return found == FRuns.end() ? nullptr : found->second.get();
 }
 
-// Whether `path` is the output of a row of this batch that has not been judged yet.
-bool TConverterForm::IsHeldOutput(const QString &path) const
+int TBatch::RunningCodecs() const
 {
-    return path == FOutputPath
-        || std::any_of(FRuns.cbegin(), FRuns.cend(),
-                       [&](const auto &run) { return run->OutputPath == path; });
+    return int(std::count_if(FRuns.cbegin(), FRuns.cend(),
+                             [](const auto &entry) { return entry.second->Runs(); }));
 }
 
-std::unique_ptr<TCodecRun> TConverterForm::StartRun(int row, const QString &input,
-                                                    const QString &output)
+QString TBatch::OutputExtension() const
+{
+    return QString::fromLatin1(TextsOf(FJob.direction).outputExtension);
+}
+
+// A run with its memo open and its working file made, or nothing with the errno of what
+// failed.
+std::unique_ptr<TCodecRun> TBatch::OpenRun(int row, int *inputError, int *workingError)
 {
     auto run = std::make_unique<TCodecRun>(row);
+    *inputError = run->OpenInput(FJob.inputs.at(row));
+    *workingError = 0;
+    if (*inputError != 0)
+        return nullptr;
+    *workingError = FFolder < 0 ? FFolderError
+                                : run->CreateWorkingFile(FFolder, OutputExtension().toLatin1());
+    return *workingError == 0 ? std::move(run) : nullptr;
+}
+
+bool TBatch::StartRun(TCodecRun &run)
+{
     // Once a codec has ended, the tick that judges its file need not wait for the next second,
     // and a core is free for the next row.
-    connect(&run->Process, &QProcess::finished, run.get(), [this, run = run.get()] {
-        if (run == CurrentRun())
+    connect(&run.Process, &QProcess::finished, this, [this, row = run.Row] {
+        if (row == FCurrentRow && FStage == TStage::Running)
             BringTickForward();
         FLookAheadTick.start();
     });
-    run->Start(FExeDir + QString::fromLatin1(kCodecProgram),
-               CodecArguments(ActiveDirection(), input, output));
-    return run;
+    return run.Start(FJob.exeDir + QString::fromLatin1(kCodecProgram),
+                     CodecArguments(FJob.direction, run.InputArgument(), run.OutputArgument()));
 }
 
-// Once the codec has ended, the ticks that finish its file need not wait for the next second.
-void TConverterForm::BringTickForward()
+void TBatch::BringTickForward()
 {
     if (Timer.isActive())
         FPromptTick.start();
 }
 
-// The row a batch has reached is made the selected one and painted.
-void TConverterForm::ShowCurrentRow()
+TStartResult TBatch::StartDecoding(QString *why)
 {
-    QTreeWidget *list = ActiveList();
-    if (QTreeWidgetItem *row = list->topLevelItem(FCurrentRow)) {
-        list->setCurrentItem(row);
-        row->setSelected(true);
-    }
-    QCoreApplication::processEvents();
-}
-
-TStartResult TConverterForm::StartDecoding()
-{
-    ShowCurrentRow();
-    if (FInputPath.isEmpty() || !IsRegularFile(FInputPath) || FOutputPath.isEmpty()) {
-        RemoveRowOutput();
+    const int row = FCurrentRow;
+    int inputError = 0;
+    int workingError = 0;
+    std::unique_ptr<TCodecRun> run = OpenRun(row, &inputError, &workingError);
+    if (!run) {
+        const QString input = ShownPath(FInputPath);
+        if (inputError == ENOENT || inputError == ENOTDIR)
+            *why = tr("\"%1\" is no longer there, or is not a file.").arg(input);
+        else if (inputError != 0)
+            *why = tr("Can't open \"%1\": %2.").arg(input, ErrorText(inputError));
+        else
+            *why = tr("Can't create a file in \"%1\": %2.")
+                       .arg(ShownPath(FJob.outputDir), ErrorText(workingError));
         return TStartResult::NotStarted;
     }
-
-    LogPanel->setText(QStringLiteral("Start to decode audio ..."));
-    // A codec still running for this row is ended before its next start.
-    while (!FRuns.empty() && FRuns.front()->Row <= FCurrentRow)
-        DiscardRun();
-    if (!IsBusy()) {
-        EnableControls(false);
-        QCoreApplication::processEvents();
-        if (FOutputPath.isEmpty()) // stopped, or the window closed, meanwhile
-            return TStartResult::NotStarted;
+    if (!StartRun(*run)) {
+        const QString details = run->Process.errorString();
+        run.reset();
+        Halt(); // no codec, no working file is left behind
+        emit CodecNotStarted(row, details);
+        return TStartResult::FailedToStart;
     }
-
-    std::unique_ptr<TCodecRun> run = StartRun(FCurrentRow, FInputPath, FOutputPath);
-    if (run->Started()) {
-        FRuns.push_front(std::move(run));
-        Timer.start();
-        FLookAheadTick.start();
-        return TStartResult::Started;
-    }
-    RemoveRowOutput(); // the name held for it is left empty
-    if (IsBusy())
-        EnableControls(true);
-    ShowMessage(QStringLiteral("Can't start to deocde audio."), QStringLiteral("ERROR"),
-                QMessageBox::Critical, run->Process.errorString());
-    return TStartResult::FailedToStart;
-}
-
-// The row a batch has reached was started ahead: the window takes over its output name and
-// watches it from now on, as if it had just started it.
-TStartResult TConverterForm::TakeUpRun()
-{
-    const QPointer<TCodecRun> run = FRuns.front().get();
-    FOutputPath = std::exchange(run->OutputPath, QString());
-    run->SetAhead(false);
-    ShowCurrentRow();
-    if (!run || FOutputPath.isEmpty()) // stopped, or the window closed, meanwhile
-        return TStartResult::NotStarted;
-    LogPanel->setText(QStringLiteral("Start to decode audio ..."));
-    Timer.start();
-    if (run->Ended())
-        BringTickForward();
-    FLookAheadTick.start();
+    FRuns[row] = std::move(run);
     return TStartResult::Started;
 }
 
-// Starts rows after the current one while cores are free. A row whose start could come out
-// otherwise once the rows before it are judged (its name or its input is an output not yet
-// judged, its input is gone, no name can be had) is left for its turn, and so is every row
-// after it, so that names are still chosen in row order.
-void TConverterForm::TopUpLookAhead()
+// Starts rows after the current one while cores are free. A row that cannot start now (its
+// input is not there, no working file can be made, the codec does not run) is left for its
+// turn, which says why.
+void TBatch::TopUpLookAhead()
 {
-    if (!CurrentRun() || FMaxCodecs < 2)
+    if (FStage == TStage::Ready || FStage == TStage::Over || FOptions.codecs < 2)
         return;
-    const int rows = ActiveList()->topLevelItemCount();
-    const int aheadLimit = kAheadPerCodec * (FMaxCodecs - 1);
-    while (RunningCodecs() < FMaxCodecs && int(FRuns.size()) - 1 < aheadLimit) {
-        const int next = FRuns.back()->Row + 1; // the runs cover the rows from the current one on
-        if (next >= rows || !StartAhead(next))
-            break;
+    const int rows = int(FJob.inputs.size());
+    const int aheadLimit = kAheadPerCodec * (FOptions.codecs - 1);
+    FNextAhead = std::max(FNextAhead, FCurrentRow + 1);
+    while (FNextAhead < rows && RunningCodecs() < FOptions.codecs
+           && int(std::distance(FRuns.upper_bound(FCurrentRow), FRuns.end())) < aheadLimit) {
+        const int row = FNextAhead++;
+        int inputError = 0;
+        int workingError = 0;
+        std::unique_ptr<TCodecRun> run = OpenRun(row, &inputError, &workingError);
+        if (!run || !StartRun(*run))
+            continue;
+        run->SetAhead(true);
+        FRuns[row] = std::move(run);
     }
-}
-
-bool TConverterForm::StartAhead(int row)
-{
-    const QString input = ActiveList()->topLevelItem(row)->text(0);
-    if (!IsRegularFile(input) || IsHeldOutput(input))
-        return false;
-    bool undecided = false;
-    const QString output = MakeOutputFileName(FileNamePart(input), nullptr, &undecided);
-    if (output.isEmpty())
-        return false;
-    std::unique_ptr<TCodecRun> run = StartRun(row, input, output);
-    if (!run->Started()) {
-        RemoveFile(output);
-        return false;
-    }
-    run->OutputPath = output;
-    run->SetAhead(true);
-    FRuns.push_back(std::move(run));
-    return true;
 }
 
 // Reads everything waiting now, chunk by chunk, and answers the text of the last chunk.
 // Only bytes already waiting are read, so this never blocks.
-QString TConverterForm::ReadPipeText(TCodecRun &run)
+QString TBatch::ReadPipeText(TCodecRun &run)
 {
     QByteArray chunk;
     while (run.Process.bytesAvailable() > 0) {

@@ -1,15 +1,9 @@
-// The timer-driven monitor: each tick shows the codec's progress or, once the codec has
-// gone quiet and ended, judges its file and moves the batch on.
-#include "app/ConverterForm.h"
+// The timer-driven monitor: each tick shows the current row's progress or, once its codec
+// has gone quiet and ended, judges its file, publishes it and moves the batch on.
 #include "app/Paths.h"
+#include "convert/Batch.h"
 #include "convert/CodecContract.h"
 #include "convert/ProgressText.h"
-
-#include <QCoreApplication>
-#include <QLabel>
-#include <QTreeWidget>
-
-#include <utility>
 
 namespace {
 
@@ -27,15 +21,12 @@ private:
 
 } // namespace
 
-void TConverterForm::TimerTimer()
+void TBatch::TimerTimer()
 {
-    // Message boxes and pending messages can deliver a tick inside a tick.
     if (FTicking)
         return;
     const TTickGuard guard(FTicking);
-    QCoreApplication::processEvents();
-
-    TCodecRun *run = CurrentRun();
+    TCodecRun *run = FStage == TStage::Running ? CurrentRun() : nullptr;
     if (!run)
         return;
     const QString text = ReadPipeText(*run);
@@ -44,137 +35,95 @@ void TConverterForm::TimerTimer()
             FinishFile(*run);
         return;
     }
-    if (!IsBusy()) {
-        EnableControls(false);
-        QCoreApplication::processEvents();
-    }
-    if (IsBusy()) {
-        if (const std::optional<QString> size = ProgressSize(text))
-            LogPanel->setText(QStringLiteral("Decoding audio ") + *size);
-    }
+    if (const std::optional<QString> size = ProgressSize(text))
+        emit Progress(FCurrentRow, *size);
     // An ended codec that still had words waiting: the tick that judges its file is due now.
-    run = CurrentRun();
-    if (run && run->Ended())
+    if (run->Ended())
         BringTickForward();
 }
 
-// Judges the current row's file, then moves on. The run stays first in line until the
-// judgement is over, so that the rows ahead may go on starting while a message waits.
-void TConverterForm::FinishFile(TCodecRun &run)
+// Judges the current row's file. A whole one is dated as its memo and published; anything
+// else is removed and the row fails.
+void TBatch::FinishFile(TCodecRun &run)
 {
     Timer.stop();
     FPromptTick.stop();
     run.End();
-    if (IsBusy() && FOutputPath.isEmpty()) {
-        while (!FRuns.empty()) // nothing converted ahead outlives the batch
-            DiscardRun();
-        EnableControls(true);
-        return;
-    }
-    if (!IsBusy())
-        return;
-
     const int row = FCurrentRow;
-    const QString failure = WhyFileFailed(run);
+    QString failure = WhyFileFailed(run);
     if (failure.isEmpty()) {
-        // The output keeps the memo's recording date; where that is refused it is still whole.
-        CopyFileTimes(FInputPath, FOutputPath);
-        if (QTreeWidgetItem *item = ActiveList()->topLevelItem(row))
-            item->setText(OutputColumn, FOutputPath);
-        FOutputPath.clear(); // the row holds it now; nothing may remove it any more
-        QCoreApplication::processEvents();
-    } else {
-        const QString left = RemoveRowOutput();
-        QString details = failure + u'\n';
-        if (!left.isEmpty())
-            details += left + u'\n';
-        ShowMessage(QStringLiteral("Can't decode file."), QStringLiteral("INFORMATION"),
-                    QMessageBox::Critical, details + run.LastWords());
+        // Where the dates are refused the file is still whole.
+        run.CopyInputTimes();
+        FOutputPath = MakeOutputFileName(run, &failure);
     }
-    if (FCurrentRow != row) // stopped while the window was answering
+    if (failure.isEmpty()) {
+        FLastConverted = row == FJob.inputs.size() - 1;
+        FRuns.erase(row);
+        emit RowConverted(row, std::exchange(FOutputPath, QString()));
+        StartRowsFrom(row + 1);
         return;
-    FRuns.pop_front();
-    StartRowsFrom(row + 1);
+    }
+    QString details = failure + u'\n';
+    const QString working = ShownPath(FJob.outputDir + '/' + run.WorkingName());
+    if (const int error = run.RemoveWorkingFile()) {
+        details += tr("The damaged file \"%1\" is left on disk: it could not be removed (%2).")
+                       .arg(working, ErrorText(error))
+                 + u'\n';
+    }
+    details += run.LastWords();
+    FRuns.erase(row);
+    FailRow(row, failure, details);
 }
 
 // Why the codec's file is no result, or nothing when it is whole. A codec that was killed,
 // that says it failed, or that could not write everything (ffmpeg exits with 0 on a full
 // disk) leaves a truncated file whatever its size.
-QString TConverterForm::WhyFileFailed(const TCodecRun &run) const
+QString TBatch::WhyFileFailed(const TCodecRun &run) const
 {
     if (run.Process.exitStatus() == QProcess::CrashExit)
-        return QStringLiteral("The codec was stopped by signal %1.").arg(run.Process.exitCode());
+        return tr("The codec was stopped by signal %1.").arg(run.Process.exitCode());
     if (run.Process.exitCode() != 0)
-        return QStringLiteral("The codec ended with exit code %1.").arg(run.Process.exitCode());
+        return tr("The codec ended with exit code %1.").arg(run.Process.exitCode());
     if (ReportsWriteFailure(QString::fromLocal8Bit(run.Tail())))
-        return QStringLiteral("The codec could not write the whole file.");
-    if (!FileExists(FOutputPath))
-        return QStringLiteral("The codec made no file.");
-    // An output that cannot be opened to be measured is still a file the codec finished.
-    if (FileSizeOf(FOutputPath) == 0)
-        return QStringLiteral("The codec made an empty file.");
+        return tr("The codec could not write the whole file.");
+    if (!run.WorkingFileThere())
+        return tr("The codec made no file.");
+    if (run.WorkingSize() == 0)
+        return tr("The codec made an empty file.");
     return QString();
 }
 
-// The output of the row being converted is this program's own: it was made by this batch
-// under a name that was free. Only it is ever removed. Answers why it is still there, if it is.
-QString TConverterForm::RemoveRowOutput()
-{
-    const QString path = std::exchange(FOutputPath, QString());
-    if (path.isEmpty())
-        return QString();
-    const int error = RemoveFile(path);
-    return error == 0 ? QString()
-                      : QStringLiteral("The damaged file \"%1\" is left on disk: it could not be "
-                                       "removed (%2).")
-                            .arg(path, qt_error_string(error));
-}
-
-// The first run in line goes, with the output it still holds: a row converted ahead that will
-// never be judged leaves nothing behind.
-void TConverterForm::DiscardRun()
-{
-    std::unique_ptr<TCodecRun> run = std::move(FRuns.front());
-    FRuns.pop_front();
-    run->End();
-    RemoveFile(std::exchange(run->OutputPath, QString()));
-}
-
-// Ends a batch wherever it is: no more ticks, no codecs, no half-made outputs of the current
-// row or of any row after it, no next row.
-void TConverterForm::HaltBatch()
+void TBatch::FailRow(int row, const QString &reason, const QString &details)
 {
     Timer.stop();
-    FPromptTick.stop();
-    for (const std::unique_ptr<TCodecRun> &run : FRuns)
-        run->End(); // all of them first, so that none is still writing what is removed
-    FLookAheadTick.stop(); // after the ends, each of which asks for a look ahead
-    RemoveRowOutput();
-    while (!FRuns.empty())
-        DiscardRun();
-    FCurrentRow = -1;
+    FStage = TStage::Waiting;
+    emit RowFailed(row, reason, details);
 }
 
-void TConverterForm::StopButtonClick()
+void TBatch::Continue()
 {
-    if (!IsBusy())
+    if (FStage != TStage::Waiting)
         return;
-    HaltBatch();
-    EnableControls(true);
+    FStage = TStage::Running;
+    FRuns.erase(FCurrentRow);
+    StartRowsFrom(FCurrentRow + 1);
 }
 
-void TConverterForm::FinishBatch()
+void TBatch::Halt()
 {
-    if (IsBusy())
-        LogPanel->hide();
-    // The last row's output was recorded only if it was judged whole.
-    QTreeWidget *list = ActiveList();
-    const QTreeWidgetItem *last = list->topLevelItem(list->topLevelItemCount() - 1);
-    if (last && !last->text(OutputColumn).isEmpty())
-        ShowMessage(QStringLiteral("Success conversion, Output files save in the output folder."),
-                    QStringLiteral("INFORMATION"), QMessageBox::Information);
-    QCoreApplication::processEvents();
-    FOutputPath.clear();
+    FStage = TStage::Over;
+    Timer.stop();
+    FPromptTick.stop();
+    for (const auto &entry : FRuns)
+        entry.second->End(); // all of them first, so that none is still writing what is removed
+    FLookAheadTick.stop();   // after the ends, each of which asks for a look ahead
+    FRuns.clear();
     FCurrentRow = -1;
-    EnableControls(true);
+    FOutputPath.clear();
+}
+
+void TBatch::FinishBatch()
+{
+    Halt();
+    emit Finished(FLastConverted);
 }

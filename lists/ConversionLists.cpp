@@ -1,5 +1,7 @@
 // The two lists of input files. The pages are twins: one implementation takes the page's
-// list and texts, and only the handlers are two.
+// list and texts, and only the handlers are two. A row shows its file's path as text and
+// keeps the name the file system gave, as bytes: a name that is not UTF-8 is shown with
+// U+FFFD where it cannot be read, and is converted all the same.
 #include "app/ConverterForm.h"
 #include "app/ModalSeam.h"
 #include "app/Paths.h"
@@ -9,17 +11,19 @@
 
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QSet>
 #include <QToolTip>
 #include <QTreeWidget>
 
+#include <cerrno>
+
 namespace {
 
 // From this many files on, adding shows the wait cursor.
 constexpr qsizetype kManyFiles = 200;
+constexpr int kRealPath = Qt::UserRole;
 
 // The wait cursor while a large add keeps the window from answering.
 class TWaitCursor {
@@ -41,7 +45,43 @@ private:
     bool FShown;
 };
 
+// The local files of a drop, as the file system names them. The URI list is read as bytes:
+// Qt's own reading turns a name that is not UTF-8 into another name.
+QList<QByteArray> LocalFilesOf(const QMimeData &data)
+{
+    QList<QByteArray> paths;
+    const QByteArray list = data.data(QStringLiteral("text/uri-list"));
+    for (QByteArray line : list.split('\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith('#') || !line.toLower().startsWith("file:"))
+            continue;
+        QByteArray path = line.mid(5);
+        if (path.startsWith("//")) {
+            const qsizetype slash = path.indexOf('/', 2);
+            const QByteArray host = path.mid(2, slash < 0 ? -1 : slash - 2);
+            if (slash < 0 || !(host.isEmpty() || host.toLower() == "localhost"))
+                continue; // another machine's file
+            path = path.mid(slash);
+        }
+        path = QByteArray::fromPercentEncoding(path);
+        if (path.startsWith('/'))
+            paths << path;
+    }
+    return paths;
+}
+
+QString ProblemLine(const QByteArray &path, int error)
+{
+    return QCoreApplication::translate("TConverterForm", "%1: %2").arg(ShownPath(path), ErrorText(error));
+}
+
 } // namespace
+
+QByteArray TConverterForm::RowPath(const QTreeWidgetItem *row)
+{
+    const QVariant real = row->data(0, kRealPath);
+    return real.isValid() ? real.toByteArray() : NativePath(row->text(0));
+}
 
 void TConverterForm::AMRAddButtonClick()
 {
@@ -55,45 +95,60 @@ void TConverterForm::MP3AddButtonClick()
 
 void TConverterForm::AddAMRFile(const QString &path, bool select)
 {
-    AddFiles({{AMRListView, path}}, select);
+    AddFiles({{AMRListView, NativePath(path)}}, select, nullptr);
 }
 
 void TConverterForm::AddMP3File(const QString &path, bool select)
 {
-    AddFiles({{MP3ListView, path}}, select);
+    AddFiles({{MP3ListView, NativePath(path)}}, select, nullptr);
 }
 
 void TConverterForm::AddFiles(QTreeWidget *list, const QStringList &paths)
 {
     TFileRows files;
     for (const QString &path : paths)
-        files.append({list, path});
-    AddFiles(files, true);
+        files.append({list, NativePath(path)});
+    QStringList problems;
+    AddFiles(files, true, &problems);
+    ReportUnadded(problems);
+}
+
+void TConverterForm::SetOutputDir(const QByteArray &folder)
+{
+    FOutputDirNative = folder;
+    FOutputDir = ShownPath(folder);
 }
 
 // Each file is added as one file always was, in the order given: a path already listed
 // selects its row instead, and the folder of each new path becomes the proposed output
 // folder. The rows go into their lists at once at the end, so that thousands cost no more
-// than their own making.
-QTreeWidget *TConverterForm::AddFiles(const TFileRows &files, bool select)
+// than their own making. A file that is there but could not be looked at goes into
+// `problems`; one that is not there, or is no regular file, is passed over.
+QTreeWidget *TConverterForm::AddFiles(const TFileRows &files, bool select, QStringList *problems)
 {
     const TWaitCursor wait(files.size() > kManyFiles);
     struct TNewRows {
         QList<QTreeWidgetItem *> rows;
-        QSet<QString> paths;
+        QSet<QByteArray> paths;
     };
     QHash<QTreeWidget *, TNewRows> added;
     QTreeWidget *first = nullptr;
     for (const auto &[list, path] : files) {
         TNewRows &news = added[list];
-        if (path.isEmpty() || news.paths.contains(path) || FindRowByPath(list, path))
+        if (path.isEmpty() || news.paths.contains(path) || FindRow(list, path))
             continue;
-        FOutputDir = DirectoryPart(path);
+        SetOutputDir(DirectoryPart(path));
         // A pipe or device under an audio name could block the codec for good.
-        const std::optional<qint64> size = RegularFileSize(path);
-        if (!size)
+        int error = 0;
+        const std::optional<qint64> size = RegularFileSize(path, &error);
+        if (!size) {
+            if (problems && error != 0 && error != ENOENT && error != ENOTDIR)
+                *problems << ProblemLine(path, error);
             continue;
-        news.rows << new QTreeWidgetItem({path, FormatFileSize(*size), QString()});
+        }
+        auto *row = new QTreeWidgetItem({ShownPath(path), FormatFileSize(*size), QString()});
+        row->setData(0, kRealPath, path);
+        news.rows << row;
         news.paths.insert(path);
         if (!first)
             first = list;
@@ -106,8 +161,22 @@ QTreeWidget *TConverterForm::AddFiles(const TFileRows &files, bool select)
     return first;
 }
 
+// One message for everything an add could not take, however much.
+void TConverterForm::ReportUnadded(const QStringList &problems)
+{
+    if (problems.isEmpty())
+        return;
+    ShowMessage(tr("%n file(s) or folder(s) could not be added.", nullptr, int(problems.size())),
+                tr("INFORMATION"), QMessageBox::Information, problems.join(u'\n'));
+}
+
 // Exact comparison: two names that differ only in case are two files on Linux.
 bool TConverterForm::FindRowByPath(QTreeWidget *list, const QString &path)
+{
+    return FindRow(list, NativePath(path));
+}
+
+bool TConverterForm::FindRow(QTreeWidget *list, const QByteArray &path)
 {
     QTreeWidgetItem *row = (list == MP3ListView ? FMP3Rows : FAMRRows)->Find(path);
     if (row)
@@ -130,8 +199,8 @@ void TConverterForm::DeleteSelectedRow(TDirection direction)
 {
     const QList<QTreeWidgetItem *> selected = ListOf(direction)->selectedItems();
     if (selected.isEmpty()) {
-        ShowMessage(QString::fromLatin1(TextsOf(direction).selectMessage),
-                    QStringLiteral("INFORMATION"), QMessageBox::Information);
+        ShowMessage(tr(TextsOf(direction).selectMessage), tr("INFORMATION"),
+                    QMessageBox::Information);
         return;
     }
     delete selected.constFirst();
@@ -141,47 +210,61 @@ void TConverterForm::DeleteSelectedRow(TDirection direction)
 
 // Dropped files go through the same add as the dialog's, in the order dropped. A dropped
 // folder gives the files of this page's kind found in it and below.
-void TConverterForm::DropFiles(QTreeWidget *list, const QStringList &paths)
+void TConverterForm::DropFiles(QTreeWidget *list, const QList<QByteArray> &paths)
 {
-    if (IsBusy())
+    if (IsBusy() || FBatch)
         return;
     const TWaitCursor wait(true);
     const TDirection page = list == MP3ListView ? TDirection::Mp3ToAmr : TDirection::AmrToMp3;
-    QStringList files;
-    for (const QString &path : paths) {
+    TFileRows files;
+    QList<TFolderProblem> unread;
+    for (const QByteArray &path : paths) {
         if (!DirectoryExists(path)) {
-            files << path;
+            files.append({list, path});
             continue;
         }
-        for (const QString &file : RegularFilesUnder(path)) {
-            if (IsInputOf(page, file))
-                files << file;
-        }
+        const auto ofPage = [page](const QByteArray &name) { return IsInputOf(page, name); };
+        for (const QByteArray &file : FilesUnder(path, ofPage, &unread))
+            files.append({list, file});
     }
-    AddFiles(list, files);
+    AddFound(files, unread);
 }
 
 // Files named when the program starts, as a file manager's "Open with" names them: each goes
 // to the page of its kind, a folder gives each page its files, and anything else is passed
 // over. The window shows the page of the first file added.
-void TConverterForm::OpenFiles(const QStringList &arguments)
+void TConverterForm::OpenFiles(const QList<QByteArray> &arguments)
 {
     if (arguments.isEmpty())
         return;
     const TWaitCursor wait(true);
     TFileRows files;
-    for (const QString &argument : arguments) {
+    QList<TFolderProblem> unread;
+    const auto ofAPage = [](const QByteArray &name) { return PageOfFile(name).has_value(); };
+    for (const QByteArray &argument : arguments) {
         if (argument.isEmpty())
             continue;
-        const QString path = QFileInfo(argument).absoluteFilePath();
-        const QStringList found = DirectoryExists(path) ? RegularFilesUnder(path) : QStringList{path};
-        for (const QString &file : found) {
+        const QByteArray path = AbsolutePath(argument);
+        const QList<QByteArray> found =
+            DirectoryExists(path) ? FilesUnder(path, ofAPage, &unread) : QList<QByteArray>{path};
+        for (const QByteArray &file : found) {
             if (const std::optional<TDirection> page = PageOfFile(file))
                 files.append({ListOf(*page), file});
         }
     }
-    if (QTreeWidget *first = AddFiles(files, true))
+    if (QTreeWidget *first = AddFound(files, unread))
         PageControl->setCurrentIndex(first == MP3ListView ? 1 : 0);
+}
+
+// Adds what a walk found and reports, once, whatever it or the add could not take.
+QTreeWidget *TConverterForm::AddFound(const TFileRows &files, const QList<TFolderProblem> &unread)
+{
+    QStringList problems;
+    for (const TFolderProblem &problem : unread)
+        problems << ProblemLine(problem.path, problem.error);
+    QTreeWidget *first = AddFiles(files, true, &problems);
+    ReportUnadded(problems);
+    return first;
 }
 
 bool TConverterForm::HandleListEvent(QTreeWidget *list, QEvent *event)
@@ -190,16 +273,18 @@ bool TConverterForm::HandleListEvent(QTreeWidget *list, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (!IsBusy() && drag->mimeData()->hasUrls())
+        if (!IsBusy() && !FBatch && drag->mimeData()->hasUrls())
             drag->acceptProposedAction();
         else
             drag->ignore();
         return true;
     }
     case QEvent::ToolTip: {
+        // A cell's own tip (why its file failed), else its whole text, which may be elided.
         auto *help = static_cast<QHelpEvent *>(event);
         const QModelIndex cell = list->indexAt(help->pos());
-        const QString text = cell.data().toString();
+        const QString tip = cell.data(Qt::ToolTipRole).toString();
+        const QString text = tip.isEmpty() ? cell.data().toString() : tip;
         if (text.isEmpty())
             QToolTip::hideText();
         else
@@ -208,12 +293,8 @@ bool TConverterForm::HandleListEvent(QTreeWidget *list, QEvent *event)
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        QStringList paths;
-        for (const QUrl &url : drop->mimeData()->urls()) {
-            if (url.isLocalFile())
-                paths << url.toLocalFile();
-        }
-        if (IsBusy() || paths.isEmpty()) {
+        const QList<QByteArray> paths = LocalFilesOf(*drop->mimeData());
+        if (IsBusy() || FBatch || paths.isEmpty()) {
             drop->ignore();
             return true;
         }

@@ -1,5 +1,7 @@
 #include "lists/RowIndex.h"
 
+#include "app/ConverterForm.h"
+
 #include <QTreeWidget>
 
 TRowIndex::TRowIndex(QTreeWidget *list) : QObject(list), FList(list)
@@ -11,7 +13,7 @@ TRowIndex::TRowIndex(QTreeWidget *list) : QObject(list), FList(list)
                     return;
                 for (int row = first; row <= last; ++row) {
                     QTreeWidgetItem *item = FList->topLevelItem(row);
-                    FRows.insert(item->text(0), item);
+                    FRows.insert(TConverterForm::RowPath(item), item);
                 }
             });
     connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
@@ -20,7 +22,7 @@ TRowIndex::TRowIndex(QTreeWidget *list) : QObject(list), FList(list)
                     return;
                 for (int row = first; row <= last; ++row) {
                     QTreeWidgetItem *item = FList->topLevelItem(row);
-                    const auto found = FRows.constFind(item->text(0));
+                    const auto found = FRows.constFind(TConverterForm::RowPath(item));
                     if (found != FRows.cend() && found.value() == item)
                         FRows.erase(found);
                 }

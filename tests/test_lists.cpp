@@ -230,7 +230,8 @@ private slots:
         QDir::setCurrent(dir.path());
         TScriptedSeam seam;
         TConverterForm form(seam);
-        form.OpenFiles({"gone.amr", "notes.txt", "song.MP3", memo, dir.filePath("more"), memo});
+        form.OpenFiles({"gone.amr", "notes.txt", "song.MP3", QFile::encodeName(memo),
+                        QFile::encodeName(dir.filePath("more")), QFile::encodeName(memo)});
         QDir::setCurrent(before);
         QCOMPARE(Captions(form.AMRListView), QStringList({memo, inner}));
         QCOMPARE(Captions(form.MP3ListView), QStringList({song, tune}));

@@ -1,31 +1,27 @@
-// Starting the codec, reading its console without blocking, and stopping it.
-#include "app/ConverterForm.h"
-#include "tests/support/ScriptedSeam.h"
+// Starting the codec, reading its console without blocking, and ending it: one batch alone,
+// without a window.
+#include "convert/Batch.h"
 #include "tests/support/TestSupport.h"
 
-#include <QGuiApplication>
-#include <QLabel>
-#include <QTabWidget>
-#include <QTreeWidget>
+#include <QDir>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
 
-// A form set to convert `input` into `output` as row 0 of the AMR page.
-void Aim(TConverterForm &form, const QString &input, const QString &output)
+// A batch of `inputs` into `folder`, with the codec of `exeDir`.
+std::unique_ptr<TBatch> MakeBatch(const QStringList &inputs, const QString &folder,
+                                  const QString &exeDir = RealCodecDir(), int codecs = 1)
 {
-    form.AddAMRFile(input, false);
-    form.FCurrentRow = 0;
-    form.FInputPath = input;
-    form.FOutputPath = output;
+    TBatchJob job{TDirection::AmrToMp3, {}, QFile::encodeName(folder), exeDir};
+    for (const QString &input : inputs)
+        job.inputs << QFile::encodeName(input);
+    return std::make_unique<TBatch>(std::move(job), TBatchOptions{codecs, 1000});
 }
 
-// Starts the codec alone, without the monitor that would judge its file.
-TStartResult Start(TConverterForm &form)
+QStringList Entries(const QString &folder)
 {
-    const TStartResult result = form.StartDecoding();
-    form.Timer.stop();
-    return result;
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 } // namespace
@@ -33,23 +29,30 @@ TStartResult Start(TConverterForm &form)
 class TestRunner : public QObject {
     Q_OBJECT
 
-    QTemporaryDir FDir;
     const QString FMemo = SharedMemo();
 
 private slots:
+    void initTestCase() { qRegisterMetaType<QString>(); }
+
     void realCodecConverts()
     {
-        TScriptedSeam seam;
-        TConverterForm form(seam);
-        const QString output = FDir.filePath("memo.mp3");
-        Aim(form, FMemo, output);
-        QCOMPARE(form.StartDecoding(), TStartResult::Started);
-        QVERIFY(form.IsBusy() && form.Timer.isActive());
-        form.Timer.stop();
-        QCOMPARE(form.LogPanel->text(), QString("Start to decode audio ..."));
-        QVERIFY(form.AMRListView->topLevelItem(0)->isSelected());
-        QVERIFY(form.CurrentRun()->Process.waitForFinished(20000));
-        QVERIFY(seam.messages.isEmpty());
+        QTemporaryDir out;
+        const auto batch = MakeBatch({FMemo}, out.path());
+        QSignalSpy reached(batch.get(), &TBatch::RowReached);
+        QSignalSpy converted(batch.get(), &TBatch::RowConverted);
+        QSignalSpy finished(batch.get(), &TBatch::Finished);
+        batch->Start();
+        QCOMPARE(reached.size(), 1);
+        QVERIFY(batch->Timer.isActive());
+        QCOMPARE(batch->Timer.interval(), 1000);
+        QCOMPARE(batch->FReadChunk, 1024u);
+        QVERIFY(batch->CurrentRun()->Process.waitForFinished(20000));
+        QTRY_COMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().first().toBool(), true);
+        QCOMPARE(converted.first().at(1).toString(), out.filePath("memo.mp3"));
+        QCOMPARE(Entries(out.path()), QStringList{"memo.mp3"});
+        QCOMPARE(batch->FCurrentRow, -1);
+        QVERIFY(batch->Over());
     }
 
     void onlyTheLastChunkIsKept_data()
@@ -66,70 +69,70 @@ private slots:
         QFETCH(int, kept);
         const TStandInCodec codec(QString("head -c %1 /dev/zero | tr '\\0' a\nprintf b\nexec sleep 30")
                                       .arg(waiting - 1).toUtf8());
-        TScriptedSeam seam;
-        TConverterForm form(seam);
-        form.FExeDir = codec.Dir();
-        Aim(form, FMemo, FDir.filePath("unused.mp3"));
-        QCOMPARE(Start(form), TStartResult::Started);
-        TCodecRun &run = *form.CurrentRun();
+        QTemporaryDir out;
+        const auto batch = MakeBatch({FMemo}, out.path(), codec.Dir());
+        batch->Start();
+        batch->Timer.stop();
+        TCodecRun &run = *batch->CurrentRun();
         QTRY_COMPARE(run.Process.bytesAvailable(), qint64(waiting));
-        const QString text = form.ReadPipeText(run);
+        const QString text = batch->ReadPipeText(run);
         QCOMPARE(text.size(), kept);
         QVERIFY(text.endsWith('b'));
         QCOMPARE(run.Process.bytesAvailable(), qint64(0));
-        QVERIFY(form.ReadPipeText(run).isEmpty()); // nothing waiting: no wait either
+        QVERIFY(batch->ReadPipeText(run).isEmpty()); // nothing waiting: no wait either
     }
 
+    // The codec cannot be run: the batch is over at once, with nothing left running or on disk.
     void codecThatCannotRun()
     {
         const TStandInCodec codec("exit 0");
         QFile::setPermissions(codec.Dir() + "amrcodec.dll", QFile::ReadOwner | QFile::WriteOwner);
-        TScriptedSeam seam;
-        TConverterForm form(seam);
-        form.FExeDir = codec.Dir();
-        Aim(form, FMemo, FDir.filePath("never.mp3"));
-        QCOMPARE(Start(form), TStartResult::FailedToStart);
-        QCOMPARE(seam.Texts(), QStringList{"Can't start to deocde audio."});
-        QCOMPARE(seam.messages.first().caption, QString("ERROR"));
-        QCOMPARE(seam.messages.first().icon, QMessageBox::Critical);
-        QVERIFY(!form.IsBusy() && !form.Timer.isActive() && form.PageControl->isEnabled());
-        QVERIFY(!QGuiApplication::overrideCursor());
+        QTemporaryDir out;
+        const auto batch = MakeBatch({FMemo, FMemo}, out.path(), codec.Dir(), 2);
+        QSignalSpy notStarted(batch.get(), &TBatch::CodecNotStarted);
+        batch->Start();
+        QCOMPARE(notStarted.size(), 1);
+        QCOMPARE(notStarted.first().first().toInt(), 0);
+        QVERIFY(batch->Over() && !batch->Timer.isActive());
+        QCOMPARE(batch->RunningCodecs(), 0);
+        QCOMPARE(Entries(out.path()), QStringList());
     }
 
+    // A memo gone before its turn fails that row, with its reason, and nothing is started.
     void vanishedInputStartsNothing()
     {
-        const QString input = FDir.filePath("vanishing.amr");
-        QFile::copy(FMemo, input);
-        TScriptedSeam seam;
-        TConverterForm form(seam);
-        Aim(form, input, FDir.filePath("vanishing.mp3"));
-        QFile::remove(input);
-        QCOMPARE(form.StartDecoding(), TStartResult::NotStarted);
-        QVERIFY(seam.messages.isEmpty());
-        QVERIFY(!form.IsBusy() && !form.Timer.isActive());
-        QCOMPARE(form.RunningCodecs(), 0);
-        form.FOutputPath.clear();
-        form.FInputPath = FMemo;
-        QCOMPARE(form.StartDecoding(), TStartResult::NotStarted); // no output name
+        QTemporaryDir out;
+        const auto batch = MakeBatch({out.filePath("gone.amr")}, out.path());
+        QSignalSpy failed(batch.get(), &TBatch::RowFailed);
+        batch->Start();
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(failed.first().at(1).toString().contains("is no longer there"));
+        QVERIFY(!batch->CurrentRun() && !batch->Timer.isActive());
+        QCOMPARE(ChildProcessCount(), 0);
+        batch->Continue();
+        QVERIFY(batch->Over());
     }
 
-    void secondStartAndCloseStopTheCodec()
+    // Halting, or destroying, a batch ends every codec it runs and leaves no working file.
+    void haltEndsEveryCodec()
     {
-        const TStandInCodec codec("exec sleep 60");
-        TScriptedSeam seam;
-        auto *form = new TConverterForm(seam);
-        form->FExeDir = codec.Dir();
-        Aim(*form, FMemo, FDir.filePath("hang.mp3"));
-        QCOMPARE(Start(*form), TStartResult::Started);
-        const qint64 first = form->CurrentRun()->Process.processId();
-        QCOMPARE(Start(*form), TStartResult::Started);
-        const qint64 second = form->CurrentRun()->Process.processId();
+        const TStandInCodec codec("echo partial > \"$out\"\nexec sleep 60");
+        QTemporaryDir out;
+        auto batch = MakeBatch({FMemo, FMemo, FMemo}, out.path(), codec.Dir(), 3);
+        batch->Start();
+        QTRY_COMPARE(batch->RunningCodecs(), 3);
+        QCOMPARE(Entries(out.path()).size(), 3);
+        const qint64 first = batch->CurrentRun()->Process.processId();
+        batch->Halt();
         QVERIFY(!ProcessAlive(first));
-        QVERIFY(ProcessAlive(second));
-        form->close();
-        QVERIFY(!ProcessAlive(second));
-        delete form;
         QCOMPARE(ChildProcessCount(), 0);
+        QCOMPARE(Entries(out.path()), QStringList());
+
+        batch = MakeBatch({FMemo}, out.path(), codec.Dir());
+        batch->Start();
+        batch.reset();
+        QCOMPARE(ChildProcessCount(), 0);
+        QCOMPARE(Entries(out.path()), QStringList());
     }
 };
 

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
 #include <QTreeWidget>
 
 class TestWindow : public QObject {
@@ -91,19 +92,21 @@ private slots:
         QFileDialog *amrDialog = form.AMROpenDialog;
         form.AMRAddButtonClick();
         QCOMPARE(seam.dialogsRun, QList<QFileDialog *>({amrDialog, form.MP3OpenDialog, amrDialog}));
-        QCOMPARE(form.AMROpenDialog->nameFilters(), QStringList({"AMR Files (*.amr)", "All Files (*)"}));
+        QCOMPARE(form.AMROpenDialog->nameFilters(),
+                 QStringList({"AMR Files (*.amr)", "Phone Recordings (*.amr *.awb *.3ga *.3gp *.3gpp)",
+                              "All Files (*)"}));
+        QCOMPARE(form.AMROpenDialog->selectedNameFilter(), QString("AMR Files (*.amr)"));
         QCOMPARE(form.MP3OpenDialog->nameFilters(), QStringList({"MP3 Files (*.mp3)", "All Files (*)"}));
         QCOMPARE(form.AMROpenDialog->defaultSuffix(), QString("amr"));
         QCOMPARE(form.MP3OpenDialog->defaultSuffix(), QString("mp3"));
 
         QVERIFY(form.LogPanel->isHidden());
-        QVERIFY(!form.Timer.isActive());
-        QCOMPARE(form.Timer.interval(), 1000);
+        QVERIFY(!form.Batch());
+        QCOMPARE(form.FBatchOptions.tickInterval, 1000);
+        QCOMPARE(form.FBatchOptions.codecs, QThread::idealThreadCount());
         for (QWidget *control : SevenControls(form))
             QVERIFY(control->isEnabled());
-        QCOMPARE(form.FCurrentRow, -1);
-        QCOMPARE(form.FReadChunk, 1024u);
-        QVERIFY(form.FOutputPath.isEmpty() && form.FOutputDir.isEmpty());
+        QVERIFY(form.FOutputDir.isEmpty());
         QCOMPARE(form.FExeDir, RealCodecDir());
         QCOMPARE(form.WebLabel->x(), (form.frameGeometry().width() - form.WebLabel->width()) / 2);
         QCOMPARE(form.WebLabel->text(), QString(kWebAddress));

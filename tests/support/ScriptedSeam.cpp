@@ -35,11 +35,16 @@ std::optional<QString> TScriptedSeam::ChooseFolder(QWidget *owner, const QString
     return Next(folderAnswers);
 }
 
-void TScriptedSeam::ShowMessage(QWidget *, const TMessage &message)
+bool TScriptedSeam::ShowMessage(QWidget *, const TMessage &message)
 {
     messages << message;
     if (onMessage)
         onMessage(message);
+    if (message.checkBox.isEmpty() || ticks.empty())
+        return false;
+    const bool ticked = ticks.front();
+    ticks.pop_front();
+    return ticked;
 }
 
 void TScriptedSeam::OpenAddress(const QUrl &address)

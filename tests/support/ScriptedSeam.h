@@ -22,6 +22,7 @@ public:
     std::deque<QStringList> openAnswers; // each the files picked in one dialog
     std::deque<std::optional<QString>> folderAnswers;
     std::function<void(const TMessage &)> onMessage; // runs while the "box" is open
+    std::deque<bool> ticks; // for each message with a check box in turn: is it ticked
 
     QList<QFileDialog *> dialogsRun;
     QList<TFolderRequest> folderRequests;
@@ -33,7 +34,7 @@ public:
     QStringList RunOpenDialog(QFileDialog &dialog) override;
     std::optional<QString> ChooseFolder(QWidget *owner, const QString &title,
                                         const QString &folder) override;
-    void ShowMessage(QWidget *owner, const TMessage &message) override;
+    bool ShowMessage(QWidget *owner, const TMessage &message) override;
     void OpenAddress(const QUrl &address) override;
 
 private:

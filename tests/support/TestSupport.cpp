@@ -26,7 +26,12 @@ TStandInCodec::TStandInCodec(const QByteArray &body)
 {
     QFile script(Dir() + "amrcodec.dll");
     script.open(QIODevice::WriteOnly);
-    script.write("#!/bin/sh\nfor out in \"$@\"; do :; done\n" + body + "\n");
+    // The codec is handed its files as /dev/fd/N; the script learns their names.
+    script.write("#!/bin/sh\n"
+                 "prev=\n"
+                 "for a in \"$@\"; do [ \"$prev\" = -i ] && in=$(readlink \"$a\"); prev=$a; out=$a; done\n"
+                 "outpath=$(readlink \"$out\")\n"
+                 + body + "\n");
     script.close();
     script.setPermissions(script.permissions() | QFile::ExeOwner | QFile::ExeUser);
     for (const char *name : {"avcodec.dll", "avformat.dll", "avutil.dll"}) {
@@ -183,11 +188,7 @@ bool GiveUpFileOverrides()
 
 bool WaitForIdle(TConverterForm &form, int milliseconds)
 {
-    return QTest::qWaitFor(
-        [&] {
-            return !form.IsBusy() && !form.Timer.isActive() && form.RunningCodecs() == 0;
-        },
-        milliseconds);
+    return QTest::qWaitFor([&] { return !form.IsBusy() && !form.Batch(); }, milliseconds);
 }
 
 bool ConvertInto(TConverterForm &form, TScriptedSeam &seam, const QString &folder,

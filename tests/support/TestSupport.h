@@ -22,8 +22,9 @@ QStringList Outputs(QTreeWidget *list);
 // The build's own codec folder: the tests sit beside its links.
 QString RealCodecDir();
 
-// A temporary program folder with a stand-in codec: a shell script running `body` (with
-// $out set to its last argument, the output path) and the three library files checked.
+// A temporary program folder with a stand-in codec: a shell script running `body` and the
+// three library files checked. The script has $in, the input's name, $out, the output as
+// the codec is handed it (/dev/fd/N, which it may write), and $outpath, that file's name.
 class TStandInCodec {
 public:
     explicit TStandInCodec(const QByteArray &body);
@@ -62,7 +63,7 @@ QMap<QString, QByteArray> FolderSnapshot(const QString &dir);
 // unwritable. False when the rights could not be given up.
 bool GiveUpFileOverrides();
 
-// Waits until the batch is over: idle window, timer off, no codec running.
+// Waits until the batch is over and the window idle: no batch, so no codec running.
 bool WaitForIdle(TConverterForm &form, int milliseconds = 20000);
 
 // Presses the active page's Convert button, answers the folder chooser with `folder` and

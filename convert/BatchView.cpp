@@ -1,0 +1,155 @@
+// What the window shows of the batch it started: the row reached, the status text, each
+// row's output or failure, and the end. The batch's signals arrive queued, so a message box
+// here never runs inside a step of the batch; after one, the batch may have been stopped
+// (or the window closed), which each handler checks before it goes on.
+#include "app/ConverterForm.h"
+#include "app/ModalSeam.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QStyle>
+#include <QTreeWidget>
+
+void TConverterForm::StartBatch(TBatchJob job)
+{
+    const int rows = int(job.inputs.size());
+    FBatch = std::make_unique<TBatch>(std::move(job), FBatchOptions);
+    FFailures = {};
+    TBatch *batch = FBatch.get();
+    // What a batch that is no longer the window's own says is not shown.
+    const auto shown = [this, guard = QPointer<TBatch>(batch)] {
+        return guard && guard == FBatch.get();
+    };
+    connect(batch, &TBatch::RowReached, this, [this, shown](int row) {
+        if (shown())
+            ShowRowReached(row);
+    }, Qt::QueuedConnection);
+    connect(batch, &TBatch::RowStarting, this, [this, shown] {
+        if (shown())
+            LogPanel->setText(tr("Start to decode audio ..."));
+    }, Qt::QueuedConnection);
+    connect(batch, &TBatch::Progress, this, [this, shown](int, const QString &size) {
+        if (shown())
+            LogPanel->setText(tr("Decoding audio %1").arg(size));
+    }, Qt::QueuedConnection);
+    connect(batch, &TBatch::RowConverted, this, [this, shown](int row, const QString &output) {
+        if (shown())
+            ShowRowConverted(row, output);
+    }, Qt::QueuedConnection);
+    connect(batch, &TBatch::RowFailed, this,
+            [this, shown](int row, const QString &reason, const QString &details) {
+        if (shown())
+            ShowRowFailed(row, reason, details);
+    }, Qt::QueuedConnection);
+    connect(batch, &TBatch::CodecNotStarted, this, [this, shown](int, const QString &details) {
+        if (shown())
+            ShowCodecNotStarted(details);
+    }, Qt::QueuedConnection);
+    connect(batch, &TBatch::Finished, this, [this, shown](bool lastRowConverted) {
+        if (shown())
+            ShowBatchEnd(lastRowConverted);
+    }, Qt::QueuedConnection);
+    BatchProgress->setRange(0, rows);
+    batch->Start();
+}
+
+QTreeWidgetItem *TConverterForm::BatchRow(int row) const
+{
+    return FBatch ? ListOf(FBatch->Job().direction)->topLevelItem(row) : nullptr;
+}
+
+// The row a batch has reached is made the selected one.
+void TConverterForm::ShowRowReached(int row)
+{
+    if (QTreeWidgetItem *item = BatchRow(row)) {
+        item->treeWidget()->setCurrentItem(item);
+        item->setSelected(true);
+    }
+    // Painted with the window's next update rather than at once, which would hold up the
+    // batch for a whole repaint at every row.
+    BatchProgress->setUpdatesEnabled(false);
+    BatchProgress->setValue(row);
+    BatchProgress->setUpdatesEnabled(true);
+    BatchProgress->setToolTip(tr("%1 of %2 files done").arg(row).arg(BatchProgress->maximum()));
+}
+
+void TConverterForm::ShowRowConverted(int row, const QString &output)
+{
+    if (QTreeWidgetItem *item = BatchRow(row))
+        item->setText(OutputColumn, output);
+}
+
+void TConverterForm::ShowRowFailed(int row, const QString &reason, const QString &details)
+{
+    const QPointer<TBatch> batch = FBatch.get();
+    ReportFailure(row, reason, details);
+    if (batch && batch == FBatch.get())
+        batch->Continue();
+}
+
+// The one place that decides how a failed file is reported, whatever made it fail.
+void TConverterForm::ReportFailure(int row, const QString &reason, const QString &details)
+{
+    if (QTreeWidgetItem *item = BatchRow(row)) {
+        item->setIcon(OutputColumn, style()->standardIcon(QStyle::SP_MessageBoxCritical));
+        item->setToolTip(OutputColumn, reason);
+        item->setData(OutputColumn, Qt::AccessibleDescriptionRole, reason);
+        FFailures.lines << tr("%1: %2").arg(item->text(0), reason);
+    }
+    if (FFailures.quiet) {
+        FFailures.skipped = true;
+        return;
+    }
+    const QPointer<TBatch> batch = FBatch.get();
+    const bool noMore = ShowMessage(tr("Can't decode file."), tr("INFORMATION"),
+                                    QMessageBox::Critical, details,
+                                    tr("Show no more failures in this batch"));
+    if (noMore && batch && batch == FBatch.get())
+        FFailures.quiet = true;
+}
+
+void TConverterForm::ShowFailureSummary(const TFailureReport &report)
+{
+    if (!report.skipped)
+        return;
+    ShowMessage(tr("%n file(s) could not be converted.", nullptr, int(report.lines.size())),
+                tr("INFORMATION"), QMessageBox::Information, report.lines.join(u'\n'));
+}
+
+void TConverterForm::ShowCodecNotStarted(const QString &details)
+{
+    const TFailureReport report = std::exchange(FFailures, {});
+    EndBatch();
+    ShowFailureSummary(report);
+    ShowMessage(tr("Can't start to deocde audio."), tr("ERROR"), QMessageBox::Critical, details);
+}
+
+void TConverterForm::ShowBatchEnd(bool lastRowConverted)
+{
+    const QPointer<TBatch> batch = FBatch.get();
+    const auto ours = [&] { return batch && batch == FBatch.get(); };
+    LogPanel->hide();
+    ShowFailureSummary(std::exchange(FFailures, {}));
+    if (ours() && lastRowConverted)
+        ShowMessage(tr("Success conversion, Output files save in the output folder."),
+                    tr("INFORMATION"), QMessageBox::Information);
+    if (ours())
+        EndBatch();
+}
+
+void TConverterForm::EndBatch()
+{
+    FBatch.reset();
+    EnableControls(true);
+}
+
+// Stop and Escape end the batch where it is, saying nothing but what failed unshown.
+void TConverterForm::StopButtonClick()
+{
+    if (!FBatch)
+        return;
+    const TFailureReport report = std::exchange(FFailures, {});
+    EndBatch();
+    ShowFailureSummary(report);
+}

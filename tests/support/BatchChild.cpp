@@ -1,0 +1,46 @@
+// A window converting a batch on its own, for tests that end it from outside as a logout or
+// the out-of-memory killer would.
+//   tolvane_batch_child <codec folder> <output folder> <codecs> <input>...
+// It converts as soon as it starts, prints "converting" once the batch runs, and exits when
+// the batch is over.
+#include "app/ConverterForm.h"
+#include "app/Endings.h"
+#include "tests/support/ScriptedSeam.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 5)
+        return 2;
+    TScriptedSeam seam;
+    TConverterForm form(seam);
+    EndOnSignals(form);
+    form.FExeDir = arguments.at(1);
+    form.FBatchOptions = {arguments.at(3).toInt(), 1000};
+    for (const QString &input : arguments.mid(4))
+        form.AddAMRFile(input, false);
+    seam.folderAnswers = {arguments.at(2)};
+    seam.onMessage = [](const TMessage &message) {
+        std::printf("message: %s\n", qPrintable(message.text));
+        std::fflush(stdout);
+    };
+    QTimer::singleShot(0, &form, [&] {
+        form.AMRMP3ButtonClick();
+        std::printf("converting\n");
+        std::fflush(stdout);
+    });
+    QTimer idle;
+    QObject::connect(&idle, &QTimer::timeout, [&] {
+        if (!form.Batch())
+            QCoreApplication::exit(0);
+    });
+    idle.start(20);
+    return application.exec();
+}
