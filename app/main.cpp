@@ -1,6 +1,7 @@
 #include "app/ConverterForm.h"
 #include "app/Endings.h"
 #include "app/ModalSeam.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,6 +16,8 @@ int main(int argc, char *argv[])
     for (const int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/tolvane/icons/%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
+    TTranslations translations;
+    translations.Load();
     TDesktopSeam seam;
     TConverterForm form(seam);
     EndOnSignals(form);

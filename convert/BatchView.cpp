@@ -71,7 +71,7 @@ void TConverterForm::ShowRowReached(int row)
     BatchProgress->setUpdatesEnabled(false);
     BatchProgress->setValue(row);
     BatchProgress->setUpdatesEnabled(true);
-    BatchProgress->setToolTip(tr("%1 of %2 files done").arg(row).arg(BatchProgress->maximum()));
+    BatchProgress->setToolTip(tr("%L1 of %L2 files done").arg(row).arg(BatchProgress->maximum()));
 }
 
 void TConverterForm::ShowRowConverted(int row, const QString &output)

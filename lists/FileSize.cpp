@@ -1,22 +1,26 @@
 #include "lists/FileSize.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
 
-QString TwoDecimals(double value)
+QString Unit(const char *text, const QString &number)
 {
-    // Only the decimal separator follows the locale: "1000.00 KB", never "1,000.00 KB".
-    return QString::number(value, 'f', 2).replace(u'.', QLocale().decimalPoint());
+    return QCoreApplication::translate("FormatFileSize", text).arg(number);
 }
 
 } // namespace
 
+// Digits and the decimal separator as the user's language writes them, never a group
+// separator: "1000.00 KB", "1000,00 KB".
 QString FormatFileSize(qint64 bytes)
 {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     if (bytes >= 1000000)
-        return TwoDecimals(double(bytes) / 1000000) + QStringLiteral(" MB");
+        return Unit(QT_TRANSLATE_NOOP("FormatFileSize", "%1 MB"), locale.toString(double(bytes) / 1000000, 'f', 2));
     if (bytes < 1000)
-        return QString::number(bytes) + QStringLiteral(" Bytes");
-    return TwoDecimals(double(bytes) / 1000) + QStringLiteral(" KB");
+        return Unit(QT_TRANSLATE_NOOP("FormatFileSize", "%1 Bytes"), locale.toString(bytes));
+    return Unit(QT_TRANSLATE_NOOP("FormatFileSize", "%1 KB"), locale.toString(double(bytes) / 1000, 'f', 2));
 }

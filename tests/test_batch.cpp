@@ -8,6 +8,10 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QAccessible>
+#include <QProcess>
+#include <QSet>
+#include <QUrl>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -30,18 +34,46 @@ case "$in" in
 esac)";
 
 // Access and modification times of a file, to the nanosecond.
-QList<qint64> Times(const QString &path)
+QList<qint64> Times(const QByteArray &path)
 {
     struct stat entry {};
-    ::stat(QFile::encodeName(path).constData(), &entry);
+    ::stat(path.constData(), &entry);
     return {entry.st_atim.tv_sec, entry.st_atim.tv_nsec, entry.st_mtim.tv_sec, entry.st_mtim.tv_nsec};
 }
 
+QList<qint64> Times(const QString &path)
+{
+    return Times(QFile::encodeName(path));
+}
+
 // Dates a memo as if recorded years ago, at a time with nanoseconds.
-void DateBack(const QString &path, qint64 seconds)
+void DateBack(const QByteArray &path, qint64 seconds)
 {
     const struct timespec times[2] = {{seconds + 60, 987654321}, {seconds, 123456789}};
-    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+    ::utimensat(AT_FDCWD, path.constData(), times, 0);
+}
+
+void DateBack(const QString &path, qint64 seconds)
+{
+    DateBack(QFile::encodeName(path), seconds);
+}
+
+QStringList Captions(QTreeWidget *list)
+{
+    QStringList captions;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        captions << list->topLevelItem(i)->text(0);
+    return captions;
+}
+
+// Makes a recording at `path` with the real codec: `seconds` of tone, then `options`.
+void Record(const QString &path, const QStringList &options, double seconds = 2)
+{
+    QStringList arguments{"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                          QStringLiteral("sine=frequency=440:beep_factor=3:duration=%1").arg(seconds)};
+    QProcess codec;
+    codec.start(RealCodecDir() + "amrcodec.dll", arguments + options + QStringList{path});
+    QVERIFY(codec.waitForFinished(30000) && codec.exitCode() == 0);
 }
 
 // The hidden working files of batches in `folder`.
@@ -66,7 +98,10 @@ struct TSession {
             form.PageControl->currentIndex() == 0 ? form.AddAMRFile(path, false)
                                                   : form.AddMP3File(path, false);
     }
-    bool Convert(const QString &folder) { return ConvertInto(form, seam, folder); }
+    bool Convert(const QString &folder, int milliseconds = 20000)
+    {
+        return ConvertInto(form, seam, folder, milliseconds);
+    }
     QString Path(const QString &name) const { return dir.filePath(name); }
 };
 
@@ -531,6 +566,129 @@ echo "$in" > "$out")sh");
             QCOMPARE(output.readAll().trimmed(), inputs.at(row).toUtf8());
         }
         QCOMPARE(batch.seam.Texts(), QStringList({kFailedText, kSuccessText}));
+    }
+
+    // Ticked in the first failure's message, "show no more" leaves the rest of the batch's
+    // failures to one message at its end; every failed row says why, and the next batch
+    // starts without the marks.
+    void failuresSummedUp()
+    {
+        const TStandInCodec codec(kByName);
+        TSession batch(codec.Dir());
+        const QStringList inputs{Touch(batch.Path("in/silent1.amr")), Touch(batch.Path("in/good1.amr")),
+                                 Touch(batch.Path("in/empty2.amr")), Touch(batch.Path("in/silent3.amr")),
+                                 Touch(batch.Path("in/good2.amr"))};
+        batch.Add(inputs);
+        batch.seam.ticks = {true};
+        QVERIFY(batch.Convert(batch.Path("in")));
+        QCOMPARE(batch.seam.Texts(),
+                 QStringList({kFailedText, "3 files could not be converted.", kSuccessText}));
+        QCOMPARE(batch.seam.messages.at(0).checkBox, QString("Show no more failures in this batch"));
+        const TMessage summary = batch.seam.messages.at(1);
+        QCOMPARE(summary.caption, QString("INFORMATION"));
+        QCOMPARE(summary.details.split('\n'),
+                 QStringList({inputs.at(0) + ": The codec made an empty file.",
+                              inputs.at(2) + ": The codec made an empty file.",
+                              inputs.at(3) + ": The codec made an empty file."}));
+        QCOMPARE(Outputs(batch.form.AMRListView),
+                 QStringList({"", batch.Path("in/good1.mp3"), "", "", batch.Path("in/good2.mp3")}));
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(batch.form.AMRListView);
+        for (int row = 0; row < inputs.size(); ++row) {
+            QTreeWidgetItem *item = batch.form.AMRListView->topLevelItem(row);
+            const bool failed = row == 0 || row == 2 || row == 3;
+            QCOMPARE(!item->icon(2).isNull(), failed);
+            QCOMPARE(item->toolTip(2), failed ? QString("The codec made an empty file.") : QString());
+            QAccessibleInterface *cell = list->tableInterface()->cellAt(row, 2);
+            QCOMPARE(cell->text(QAccessible::Description), item->toolTip(2));
+        }
+
+        // Unticked, the next batch shows each failure as ever; the marks of the last are gone
+        // from its start.
+        batch.seam.messages.clear();
+        batch.seam.onMessage = [&](const TMessage &) {
+            if (batch.seam.messages.size() == 1)
+                QVERIFY(batch.form.AMRListView->topLevelItem(3)->toolTip(2).isEmpty());
+        };
+        QVERIFY(batch.Convert(batch.Path("in")));
+        QCOMPARE(batch.seam.Texts(), QStringList({kFailedText, kFailedText, kFailedText, kSuccessText}));
+    }
+
+    // Stopped after a skipped failure, the batch sums up what failed so far.
+    void stopAfterASkippedFailure()
+    {
+        const TStandInCodec codec(kByName);
+        TSession batch(codec.Dir());
+        batch.Add({Touch(batch.Path("in/silent1.amr")), Touch(batch.Path("in/silent2.amr")),
+                   Touch(batch.Path("in/hang.amr"))});
+        batch.seam.ticks = {true};
+        batch.seam.folderAnswers = {batch.Path("in")};
+        batch.form.AMRMP3ButtonClick();
+        QTRY_VERIFY(batch.form.Batch() && batch.form.Batch()->FCurrentRow == 2);
+        QCOMPARE(batch.seam.Texts(), QStringList{kFailedText});
+        batch.form.StopButton->click();
+        QCOMPARE(batch.seam.Texts(), QStringList({kFailedText, "2 files could not be converted."}));
+        QCOMPARE(batch.seam.messages.last().details.count('\n'), 1); // both failures named
+        QVERIFY(!batch.form.Batch());
+    }
+
+    // A phone's folder with AMR speech of every kind, one memo named in Latin-1, dropped and
+    // converted for real: each output named by its memo's own bytes and dated as its memo.
+    void everyKindOfRecording()
+    {
+        TSession batch;
+        batch.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&batch.form));
+        const QString phone = batch.Path("Phone");
+        QDir().mkpath(phone);
+        const QStringList narrow{"-ar", "8000", "-ac", "1", "-c:a", "libopencore_amrnb", "-b:a", "12.2k"};
+        Record(phone + "/memo.amr", narrow + QStringList{"-f", "amr"});
+        Record(phone + "/Wide.AWB", {"-ar", "16000", "-ac", "1", "-c:a", "libvo_amrwbenc", "-f", "amr"});
+        Record(phone + "/voice.3ga", narrow + QStringList{"-f", "3gp"});
+        Record(phone + "/clip.3gpp", narrow + QStringList{"-f", "3gp"});
+        QProcess video; // a clip with its picture
+        video.start(RealCodecDir() + "amrcodec.dll",
+                    {"-loglevel", "error", "-f", "lavfi", "-i", "testsrc=size=176x144:rate=15",
+                     "-f", "lavfi", "-i", "sine=duration=2", "-t", "2", "-c:v", "h263",
+                     "-c:a", "libopencore_amrnb", "-ar", "8000", "-ac", "1", "-f", "3gp",
+                     phone + "/clip.3gp"});
+        QVERIFY(video.waitForFinished(30000) && video.exitCode() == 0);
+        const QByteArray latin1 = QFile::encodeName(phone) + "/M\xe9mo.amr";
+        QCOMPARE(::link(QFile::encodeName(phone + "/memo.amr").constData(), latin1.constData()), 0);
+        QList<QByteArray> inputs;
+        for (const QByteArray &name : NamesIn(QFile::encodeName(phone))) {
+            inputs << QFile::encodeName(phone) + '/' + name;
+            DateBack(inputs.last(), 1300000000 + 86400 * inputs.size());
+        }
+
+        DropUriList(batch.form.AMRListView, "file://" + QUrl::toPercentEncoding(phone, "/") + "\r\n");
+        QVERIFY(batch.seam.messages.isEmpty());
+        QList<QByteArray> listed;
+        for (int row = 0; row < batch.form.AMRListView->topLevelItemCount(); ++row)
+            listed << TConverterForm::RowPath(batch.form.AMRListView->topLevelItem(row));
+        QCOMPARE(QSet<QByteArray>(listed.begin(), listed.end()),
+                 QSet<QByteArray>(inputs.begin(), inputs.end()));
+        QVERIFY(Captions(batch.form.AMRListView).contains(phone + "/M\ufffdmo.amr"));
+
+        QDir().mkpath(batch.Path("out"));
+        QVERIFY(batch.Convert(batch.Path("out"), 60000));
+        QCOMPARE(batch.seam.Texts(), QStringList{kSuccessText});
+        const QByteArray out = QFile::encodeName(batch.Path("out/"));
+        QCOMPARE(NamesIn(out), QList<QByteArray>({"M\xe9mo.mp3", "Wide.mp3", "clip(1).mp3", "clip.mp3",
+                                                  "memo.mp3", "voice.mp3"}));
+        const QList<std::pair<QByteArray, QByteArray>> made{
+            {"M\xe9mo.amr", "M\xe9mo.mp3"}, {"Wide.AWB", "Wide.mp3"}, {"clip.3gp", "clip.mp3"},
+            {"clip.3gpp", "clip(1).mp3"}, {"memo.amr", "memo.mp3"}, {"voice.3ga", "voice.mp3"}};
+        for (const auto &[input, output] : made) {
+            QCOMPARE(Times(out + output), Times(QFile::encodeName(phone) + '/' + input));
+            // Probed under a name ffprobe can be given.
+            const QString readable = batch.Path("probe.mp3");
+            QFile::remove(readable);
+            QCOMPARE(::link((out + output).constData(), QFile::encodeName(readable).constData()), 0);
+            const TProbe probe = Probe(readable);
+            QCOMPARE(probe.codec, QString("mp3"));
+            QCOMPARE(probe.sampleRate, input.startsWith("Wide") ? 16000 : 8000);
+            QVERIFY2(qAbs(probe.duration - 2) < 0.3, output.constData());
+        }
     }
 
     void progressCaption_data()

@@ -27,17 +27,6 @@ int Selected(QTreeWidget *list)
     return items.isEmpty() ? -1 : list->indexOfTopLevelItem(items.first());
 }
 
-void Drop(QTreeWidget *list, const QList<QUrl> &urls)
-{
-    QMimeData data;
-    data.setUrls(urls);
-    // Qt hands a drop only to a widget that accepted the drag's entry.
-    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(list->viewport(), &enter);
-    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(list->viewport(), &drop);
-}
-
 } // namespace
 
 class TestLists : public QObject {

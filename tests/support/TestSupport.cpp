@@ -1,21 +1,74 @@
 #include "tests/support/TestSupport.h"
 
 #include "app/ConverterForm.h"
+#include "app/Translations.h"
 #include "tests/support/ScriptedSeam.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
 #include <QTreeWidget>
 
+#include <dirent.h>
 #include <linux/capability.h>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+
+namespace {
+
+// Every test program speaks as the program does in an English or C locale.
+void LoadTranslations()
+{
+    static auto *translations = new TTranslations;
+    translations->Load();
+}
+Q_COREAPP_STARTUP_FUNCTION(LoadTranslations)
+
+void DropData(QTreeWidget *list, QMimeData &data)
+{
+    // Qt hands a drop only to a widget that accepted the drag's entry.
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list->viewport(), &enter);
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list->viewport(), &drop);
+}
+
+} // namespace
+
+void Drop(QTreeWidget *list, const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    DropData(list, data);
+}
+
+void DropUriList(QTreeWidget *list, const QByteArray &uriList)
+{
+    QMimeData data;
+    data.setData("text/uri-list", uriList);
+    DropData(list, data);
+}
+
+QList<QByteArray> NamesIn(const QByteArray &folder)
+{
+    QList<QByteArray> names;
+    if (DIR *dir = ::opendir(folder.constData())) {
+        while (const dirent *entry = ::readdir(dir)) {
+            if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+                names << entry->d_name;
+        }
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 QString RealCodecDir()
 {

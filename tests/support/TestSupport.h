@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 class QTreeWidget;
+class QUrl;
 class TConverterForm;
 class TScriptedSeam;
 
@@ -18,6 +19,14 @@ QString Touch(const QString &path, const QByteArray &contents = "x");
 
 // The output column of every row.
 QStringList Outputs(QTreeWidget *list);
+
+// Drops files on a list as a file manager does: the addresses, or a URI list as raw bytes
+// (percent-encoded names need not be UTF-8).
+void Drop(QTreeWidget *list, const QList<QUrl> &urls);
+void DropUriList(QTreeWidget *list, const QByteArray &uriList);
+
+// The entries of a folder as the file system names them, bytes and all.
+QList<QByteArray> NamesIn(const QByteArray &folder);
 
 // The build's own codec folder: the tests sit beside its links.
 QString RealCodecDir();

@@ -1,0 +1,233 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>FormatFileSize</name>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TBatch</name>
+    <message>
+        <source>Can&apos;t create &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No free output name is left for &quot;%1&quot; in &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No output name for &quot;%1&quot; fits in &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there, or is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t open &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t create a file in &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The damaged file &quot;%1&quot; is left on disk: it could not be removed (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The codec was stopped by signal %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The codec ended with exit code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The codec could not write the whole file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The codec made no file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The codec made an empty file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TConverterForm</name>
+    <message>
+        <source>Please select one AMR file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select folder to save MP3 files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select one MP3 file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select folder to save AMR files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AMR to MP3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AMR Audio File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output MP3 File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add AMR Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert to MP3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 to AMR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 Audio File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output AMR File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add MP3 Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert to AMR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AMR Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone Recordings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) or folder(s) could not be added.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>INFORMATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; don&apos;t exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio codec error, please reinstall this software.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start to decode audio ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decoding audio %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t decode file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show no more failures in this batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be converted.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Can&apos;t start to deocde audio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success conversion, Output files save in the output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%L1 of %L2 files done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
