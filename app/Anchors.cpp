@@ -32,15 +32,26 @@ QRect TAnchors::Anchored(const QRect &design, Qt::Edges edges, const QSize &desi
     return r;
 }
 
+QRect TAnchors::Mirrored(const QRect &rect, int parentWidth)
+{
+    return rect.translated(parentWidth - rect.width() - 2 * rect.x(), 0);
+}
+
+QRect TAnchors::InDirectionOf(const QRect &rect, const QWidget *parent)
+{
+    return parent->isRightToLeft() ? Mirrored(rect, parent->width()) : rect;
+}
+
 void TAnchors::Apply(const TEntry &entry) const
 {
-    entry.control->setGeometry(Anchored(entry.design, entry.edges, entry.designParent,
-                                        entry.control->parentWidget()->size()));
+    const QWidget *parent = entry.control->parentWidget();
+    entry.control->setGeometry(InDirectionOf(
+        Anchored(entry.design, entry.edges, entry.designParent, parent->size()), parent));
 }
 
 bool TAnchors::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize) {
+    if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutDirectionChange) {
         for (const TEntry &entry : FEntries) {
             if (entry.control->parentWidget() == watched)
                 Apply(entry);

@@ -10,7 +10,8 @@ class QWidget;
 
 // Keeps each control's distance to the parent edges it is anchored to, as laid out for a
 // parent of the design size, whatever size the toolkit gives the parent (a tab page's
-// client area, for one, depends on the style).
+// client area, for one, depends on the style). In a right-to-left layout every control
+// stands mirrored: what the design puts on the left is on the right.
 class TAnchors : public QObject {
 public:
     using QObject::QObject;
@@ -22,6 +23,10 @@ public:
     // Where a control anchored to `edges` goes when its parent measures `parent`.
     static QRect Anchored(const QRect &design, Qt::Edges edges, const QSize &designParent,
                           const QSize &parent);
+    // `rect` as it stands in a right-to-left layout of a parent `parentWidth` wide.
+    static QRect Mirrored(const QRect &rect, int parentWidth);
+    // `rect` inside `parent`, mirrored when the parent lays out right to left.
+    static QRect InDirectionOf(const QRect &rect, const QWidget *parent);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

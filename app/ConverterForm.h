@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QFileDialog;
 class QLabel;
@@ -66,6 +67,9 @@ public:
 
     // The batch being shown, if any.
     TBatch *Batch() const { return FBatch.get(); }
+    // The status panel's text: a file starting, or how much of its output is written.
+    static QString StatusText(const std::optional<QString> &size);
+    static constexpr const char *kWidestProgress = "99999kb";
 
     // app/
     void FormCreate();

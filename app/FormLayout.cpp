@@ -2,6 +2,7 @@
 #include "app/Anchors.h"
 #include "app/BusyState.h"
 #include "app/ConverterForm.h"
+#include "lists/PathDelegate.h"
 #include "lists/RowIndex.h"
 
 #include <QFileDialog>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -19,9 +21,28 @@ namespace {
 constexpr QSize kClientSize(514, 368);
 constexpr QSize kPageSize(476, 262);
 
-// The status panel's stop button and progress bar, inside its 233 x 41.
+// The status panel, its stop button and its progress bar.
+constexpr QSize kPanelSize(233, 41);
 constexpr QRect kStopButton(170, 6, 56, 23);
 constexpr int kBarHeight = 3;
+// Room kept round a translated text that needs more than the design gave its control.
+constexpr int kTextPadding = 4;
+
+// The width a button needs to show the whole of its text.
+int RoomFor(const QPushButton *button)
+{
+    const QStyle *style = button->style();
+    return button->fontMetrics().horizontalAdvance(button->text())
+        + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+        + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + kTextPadding;
+}
+
+// The width a list's column needs to show the whole of its header.
+int RoomFor(const QTreeWidget *list, int column)
+{
+    return list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column))
+        + 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list) + kTextPadding;
+}
 
 QFileDialog *MakeOpenDialog(QWidget *owner, const QStringList &filters, const QString &suffix)
 {
@@ -29,6 +50,7 @@ QFileDialog *MakeOpenDialog(QWidget *owner, const QStringList &filters, const QS
     // destroyed. This program keeps no settings: point them where nothing can be written.
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+    //: Title of the dialog that adds files to a list
     auto *dialog = new QFileDialog(owner, TConverterForm::tr("Open"));
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
@@ -56,8 +78,9 @@ void TConverterForm::BuildLayout()
     FAnchors = new TAnchors(this);
 
     LogoImage = new QLabel(this);
-    LogoImage->setGeometry(16, 4, 360, 49);
-    LogoImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FAnchors->Place(LogoImage, {16, 4, 360, 49}, Qt::LeftEdge | Qt::TopEdge, kClientSize);
+    // A picture: drawn from its left in either direction.
+    LogoImage->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
     // Drawn from a picture of twice the size where the screen has twice the pixels.
     LogoImage->setPixmap(QPixmap(devicePixelRatioF() > 1 ? QStringLiteral(":/tolvane/logo@2x.png")
                                                           : QStringLiteral(":/tolvane/logo.png")));
@@ -84,11 +107,13 @@ void TConverterForm::BuildLayout()
     };
     const TPageLayout pages[] = {
         {TabSheet1, QT_TR_NOOP("AMR to MP3"), QT_TR_NOOP("AMR Audio File"),
-         QT_TR_NOOP("Output MP3 File"), QT_TR_NOOP("Add AMR Audio"), QT_TR_NOOP("Convert to MP3"), AMRListView, FAMRRows, AMRAddButton, AMRDeleteButton, AMRMP3Button,
+         QT_TR_NOOP("Output MP3 File"), QT_TR_NOOP("Add AMR Audio"), QT_TR_NOOP("Convert to MP3"),
+         AMRListView, FAMRRows, AMRAddButton, AMRDeleteButton, AMRMP3Button,
          &TConverterForm::AMRAddButtonClick, &TConverterForm::AMRDeleteButtonClick,
          &TConverterForm::AMRMP3ButtonClick},
         {TabSheet2, QT_TR_NOOP("MP3 to AMR"), QT_TR_NOOP("MP3 Audio File"),
-         QT_TR_NOOP("Output AMR File"), QT_TR_NOOP("Add MP3 Audio"), QT_TR_NOOP("Convert to AMR"), MP3ListView, FMP3Rows, MP3AddButton, MP3DeleteButton, MP3AMRButton,
+         QT_TR_NOOP("Output AMR File"), QT_TR_NOOP("Add MP3 Audio"), QT_TR_NOOP("Convert to AMR"),
+         MP3ListView, FMP3Rows, MP3AddButton, MP3DeleteButton, MP3AMRButton,
          &TConverterForm::MP3AddButtonClick, &TConverterForm::MP3DeleteButtonClick,
          &TConverterForm::MP3AMRButtonClick},
     };
@@ -100,9 +125,10 @@ void TConverterForm::BuildLayout()
         QTreeWidget *list = page.list = new QTreeWidget(page.sheet);
         list->setHeaderLabels({tr(page.fileHeader), tr("File Size"), tr(page.outputHeader)});
         list->header()->setStretchLastSection(false);
-        list->setColumnWidth(0, 180);
-        list->setColumnWidth(1, 80);
-        list->setColumnWidth(OutputColumn, 160);
+        // A header whose translation needs more room than the design's width gets it.
+        const int widths[] = {180, 80, 160};
+        for (int column = 0; column < 3; ++column)
+            list->setColumnWidth(column, std::max(widths[column], RoomFor(list, column)));
         list->setRootIsDecorated(false);
         list->setUniformRowHeights(true);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -110,6 +136,9 @@ void TConverterForm::BuildLayout()
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         // Long paths keep their file names in view; the whole text shows on hover.
         list->setTextElideMode(Qt::ElideMiddle);
+        auto *paths = new TPathDelegate(list);
+        list->setItemDelegateForColumn(0, paths);
+        list->setItemDelegateForColumn(OutputColumn, paths);
         page.rows = new TRowIndex(list);
         auto *deleteKey = new QShortcut(QKeySequence::Delete, list, nullptr, nullptr,
                                         Qt::WidgetWithChildrenShortcut);
@@ -120,12 +149,19 @@ void TConverterForm::BuildLayout()
                         Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge, kPageSize);
 
         page.add = new QPushButton(tr(page.addCaption), page.sheet);
-        FAnchors->Place(page.add, {12, 228, 100, 25}, Qt::LeftEdge | Qt::BottomEdge, kPageSize);
+        //: A button that removes the selected row from the list (the file stays)
         page.remove = new QPushButton(tr("Delete"), page.sheet);
-        FAnchors->Place(page.remove, {126, 228, 75, 25}, Qt::LeftEdge | Qt::BottomEdge, kPageSize);
         page.convert = new QPushButton(tr(page.convertCaption), page.sheet);
-        FAnchors->Place(page.convert, {362, 228, 100, 25}, Qt::RightEdge | Qt::BottomEdge,
-                        kPageSize);
+        // A button whose translation needs more room grows away from the edge it keeps to,
+        // pushing the delete button along after the add button.
+        const int addWidth = std::max(100, RoomFor(page.add));
+        const int removeWidth = std::max(75, RoomFor(page.remove));
+        const int convertWidth = std::max(100, RoomFor(page.convert));
+        FAnchors->Place(page.add, {12, 228, addWidth, 25}, Qt::LeftEdge | Qt::BottomEdge, kPageSize);
+        FAnchors->Place(page.remove, {std::max(126, 12 + addWidth + 14), 228, removeWidth, 25},
+                        Qt::LeftEdge | Qt::BottomEdge, kPageSize);
+        FAnchors->Place(page.convert, {462 - convertWidth, 228, convertWidth, 25},
+                        Qt::RightEdge | Qt::BottomEdge, kPageSize);
 
         setTabOrder(list, page.add);
         setTabOrder(page.add, page.remove);
@@ -136,13 +172,29 @@ void TConverterForm::BuildLayout()
     }
 
     LogPanel = new TStatusPanel(this);
-    LogPanel->setGeometry(143, 152, 233, 41);
     LogPanel->setAlignment(Qt::AlignCenter);
     LogPanel->setAutoFillBackground(true);
-    // The status text is centred in the room left of the stop button, never under it.
-    LogPanel->setContentsMargins(1, 1, LogPanel->width() - kStopButton.left(), 1 + kBarHeight);
+    //: A small button that ends the running batch
     StopButton = new QPushButton(tr("Stop"), LogPanel);
-    StopButton->setGeometry(kStopButton);
+    // The panel is as the design has it unless a translation of its texts needs more room;
+    // it stays centred in the window whatever its width.
+    const QFontMetrics metrics(LogPanel->font());
+    const int stopWidth = std::max(kStopButton.width(), RoomFor(StopButton));
+    const int textWidth = std::max(metrics.horizontalAdvance(StatusText(std::nullopt)),
+                                   metrics.horizontalAdvance(StatusText(kWidestProgress)));
+    const int rightOfStop = kPanelSize.width() - kStopButton.right() - 1;
+    const int panelWidth =
+        std::max(kPanelSize.width(), 1 + textWidth + kTextPadding + stopWidth + rightOfStop);
+    LogPanel->setGeometry(143, 152, panelWidth, kPanelSize.height());
+    const QRect stop(panelWidth - rightOfStop - stopWidth, kStopButton.y(), stopWidth,
+                     kStopButton.height());
+    StopButton->setGeometry(TAnchors::InDirectionOf(stop, LogPanel));
+    // The status text is centred in the room beside the stop button, never under it.
+    const int besideStop = panelWidth - stop.left();
+    if (LogPanel->isRightToLeft())
+        LogPanel->setContentsMargins(besideStop, 1, 1, 1 + kBarHeight);
+    else
+        LogPanel->setContentsMargins(1, 1, besideStop, 1 + kBarHeight);
     connect(StopButton, &QPushButton::clicked, this, &TConverterForm::StopButtonClick);
     BatchProgress = new QProgressBar(LogPanel);
     BatchProgress->setGeometry(4, LogPanel->height() - 4 - kBarHeight, LogPanel->width() - 8,
@@ -160,7 +212,6 @@ void TConverterForm::BuildLayout()
     auto *quit = new QShortcut(this);
     quit->setKeys(quitKeys);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
-
 }
 
 QFileDialog *TConverterForm::OpenDialogOf(TDirection direction)
@@ -178,6 +229,7 @@ QFileDialog *TConverterForm::OpenDialogOf(TDirection direction)
         // Every kind of file phones keep AMR speech in, between the design's two filters.
         dialog = MakeOpenDialog(this,
                                 {tr("AMR Files") + QStringLiteral(" (*.amr)"),
+                                 //: A file filter: every kind of file phones keep voice recordings in
                                  tr("Phone Recordings")
                                      + QStringLiteral(" (*.amr *.awb *.3ga *.3gp *.3gpp)"),
                                  all},

@@ -41,7 +41,9 @@ void TConverterForm::ConvertPage(TDirection direction)
     QTreeWidget *list = ListOf(direction);
     const TPageTexts &texts = TextsOf(direction);
     if (list->topLevelItemCount() == 0) {
-        ShowMessage(tr(texts.selectMessage), tr("INFORMATION"), QMessageBox::Information);
+        ShowMessage(tr(texts.selectMessage),
+                    //: Caption of a message box, in capitals in English
+                    tr("INFORMATION"), QMessageBox::Information);
         return;
     }
     if (!CheckCodecFiles())
@@ -54,6 +56,7 @@ void TConverterForm::ConvertPage(TDirection direction)
     const QByteArray folder =
         ShownPath(FOutputDirNative) == FOutputDir ? FOutputDirNative : NativePath(FOutputDir);
     if (!DirectoryExists(folder)) {
+        //: Translate the meaning: the folder %1 does not exist
         ShowMessage(tr("Directory \"%1\" don't exists.").arg(FOutputDir), tr("ERROR"),
                     QMessageBox::Critical);
         return;

@@ -27,11 +27,11 @@ void TConverterForm::StartBatch(TBatchJob job)
     }, Qt::QueuedConnection);
     connect(batch, &TBatch::RowStarting, this, [this, shown] {
         if (shown())
-            LogPanel->setText(tr("Start to decode audio ..."));
+            LogPanel->setText(StatusText(std::nullopt));
     }, Qt::QueuedConnection);
     connect(batch, &TBatch::Progress, this, [this, shown](int, const QString &size) {
         if (shown())
-            LogPanel->setText(tr("Decoding audio %1").arg(size));
+            LogPanel->setText(StatusText(size));
     }, Qt::QueuedConnection);
     connect(batch, &TBatch::RowConverted, this, [this, shown](int row, const QString &output) {
         if (shown())
@@ -54,6 +54,14 @@ void TConverterForm::StartBatch(TBatchJob job)
     batch->Start();
 }
 
+QString TConverterForm::StatusText(const std::optional<QString> &size)
+{
+    if (!size)
+        return tr("Start to decode audio ...");
+    //: The status while a file converts; %1 is how much of the output is written so far, such as "125kb"
+    return tr("Decoding audio %1").arg(*size);
+}
+
 QTreeWidgetItem *TConverterForm::BatchRow(int row) const
 {
     return FBatch ? ListOf(FBatch->Job().direction)->topLevelItem(row) : nullptr;
@@ -71,6 +79,7 @@ void TConverterForm::ShowRowReached(int row)
     BatchProgress->setUpdatesEnabled(false);
     BatchProgress->setValue(row);
     BatchProgress->setUpdatesEnabled(true);
+    //: Tooltip of the batch's progress bar
     BatchProgress->setToolTip(tr("%L1 of %L2 files done").arg(row).arg(BatchProgress->maximum()));
 }
 
@@ -95,6 +104,7 @@ void TConverterForm::ReportFailure(int row, const QString &reason, const QString
         item->setIcon(OutputColumn, style()->standardIcon(QStyle::SP_MessageBoxCritical));
         item->setToolTip(OutputColumn, reason);
         item->setData(OutputColumn, Qt::AccessibleDescriptionRole, reason);
+        //: A file or folder, then why it could not be converted or added
         FFailures.lines << tr("%1: %2").arg(item->text(0), reason);
     }
     if (FFailures.quiet) {
@@ -104,6 +114,7 @@ void TConverterForm::ReportFailure(int row, const QString &reason, const QString
     const QPointer<TBatch> batch = FBatch.get();
     const bool noMore = ShowMessage(tr("Can't decode file."), tr("INFORMATION"),
                                     QMessageBox::Critical, details,
+                                    //: A check box in the message about a file that failed
                                     tr("Show no more failures in this batch"));
     if (noMore && batch && batch == FBatch.get())
         FFailures.quiet = true;
@@ -122,6 +133,7 @@ void TConverterForm::ShowCodecNotStarted(const QString &details)
     const TFailureReport report = std::exchange(FFailures, {});
     EndBatch();
     ShowFailureSummary(report);
+    //: The codec program could not be started (translate the meaning; the English spelling is kept as it always was)
     ShowMessage(tr("Can't start to deocde audio."), tr("ERROR"), QMessageBox::Critical, details);
 }
 
@@ -132,6 +144,7 @@ void TConverterForm::ShowBatchEnd(bool lastRowConverted)
     LogPanel->hide();
     ShowFailureSummary(std::exchange(FFailures, {}));
     if (ours() && lastRowConverted)
+        //: The batch is over and its last file was converted (translate the meaning: the conversion succeeded and the files are in the chosen folder)
         ShowMessage(tr("Success conversion, Output files save in the output folder."),
                     tr("INFORMATION"), QMessageBox::Information);
     if (ours())

@@ -35,9 +35,36 @@ set(desktop "${PREFIX}/share/applications/${id}.desktop")
 set(metainfo "${PREFIX}/share/metainfo/${id}.metainfo.xml")
 foreach(file "${desktop}" "${metainfo}" "${PREFIX}/share/icons/hicolor/scalable/apps/${id}.svg"
              "${PREFIX}/share/icons/hicolor/48x48/apps/${id}.png"
-             "${PREFIX}/share/man/man1/tolvane.1.gz" "${PREFIX}/share/doc/tolvane/copyright")
+             "${PREFIX}/share/man/man1/tolvane.1.gz" "${PREFIX}/share/doc/tolvane/copyright"
+             "${PREFIX}/share/tolvane/translations/tolvane_de.qm"
+             "${PREFIX}/share/tolvane/translations/tolvane_zh_CN.qm"
+             "${PREFIX}/share/tolvane/translations/tolvane_ar.qm")
   if(NOT EXISTS "${file}")
     message(FATAL_ERROR "${file} was not installed")
+  endif()
+endforeach()
+
+# The desktop entry and the metadata speak every language the program does.
+file(READ "${desktop}" entry)
+file(READ "${metainfo}" metadata)
+foreach(language IN LISTS LANGUAGES)
+  if(language STREQUAL "en")
+    continue()
+  endif()
+  foreach(expected "GenericName[${language}]=" "Comment[${language}]=")
+    string(FIND "${entry}" "${expected}" at)
+    if(at LESS 0)
+      message(FATAL_ERROR "the desktop entry lacks ${expected}")
+    endif()
+  endforeach()
+  foreach(expected "<summary xml:lang=\"${language}\">" "<p xml:lang=\"${language}\">")
+    string(FIND "${metadata}" "${expected}" at)
+    if(at LESS 0)
+      message(FATAL_ERROR "the metadata lacks ${expected}")
+    endif()
+  endforeach()
+  if(NOT EXISTS "${PREFIX}/share/tolvane/translations/tolvane_${language}.qm")
+    message(FATAL_ERROR "tolvane_${language}.qm was not installed")
   endif()
 endforeach()
 
@@ -79,9 +106,10 @@ file(GLOB deb "${packages}/tolvane_1.4_*.deb")
 if(failed OR NOT deb)
   message(FATAL_ERROR "cpack made no tolvane_1.4_<arch>.deb:\n${said}")
 endif()
-execute_process(COMMAND "${dpkg_deb}" -f "${deb}" Package Version Depends OUTPUT_VARIABLE fields)
+execute_process(COMMAND "${dpkg_deb}" -f "${deb}" Package Version Depends Recommends
+                OUTPUT_VARIABLE fields)
 foreach(expected "Package: tolvane" "Version: 1.4" " ffmpeg," " libavcodec-extra," "libavformat"
-                 "libavutil" "libqt6widgets6")
+                 "libavutil" "libqt6widgets6" "Recommends: qt6-translations-l10n")
   string(FIND "${fields}" "${expected}" at)
   if(at LESS 0)
     message(FATAL_ERROR "the package's control fields lack \"${expected}\":\n${fields}")
@@ -92,7 +120,8 @@ foreach(expected "./usr/bin/tolvane -> ../lib/tolvane/tolvane" "./usr/lib/tolvan
                  "./usr/lib/tolvane/avcodec.dll -> " "./usr/share/doc/tolvane/copyright"
                  "./usr/share/doc/tolvane/changelog.gz" "./usr/share/man/man1/tolvane.1.gz"
                  "./usr/share/applications/${id}.desktop" "./usr/share/metainfo/${id}.metainfo.xml"
-                 "./usr/share/icons/hicolor/256x256/apps/${id}.png")
+                 "./usr/share/icons/hicolor/256x256/apps/${id}.png"
+                 "./usr/share/tolvane/translations/tolvane_ja.qm")
   string(FIND "${contents}" "${expected}" at)
   if(at LESS 0)
     message(FATAL_ERROR "the package lacks ${expected}:\n${contents}")

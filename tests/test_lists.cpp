@@ -6,10 +6,13 @@
 #include <QFileDialog>
 #include <QListView>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTreeWidget>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -213,7 +216,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString song = Touch(dir.filePath("song.MP3")), memo = Touch(dir.filePath("memo.amr")),
-                      inner = Touch(dir.filePath("more/inner.amr")), tune = Touch(dir.filePath("more/tune.mp3"));
+                      inner = Touch(dir.filePath("more/inner.amr")), tune = Touch(dir.filePath("more/tune.mp3")),
+                      wide = Touch(dir.filePath("more/wide.AWB"));
         Touch(dir.filePath("notes.txt"));
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
@@ -222,7 +226,7 @@ private slots:
         form.OpenFiles({"gone.amr", "notes.txt", "song.MP3", QFile::encodeName(memo),
                         QFile::encodeName(dir.filePath("more")), QFile::encodeName(memo)});
         QDir::setCurrent(before);
-        QCOMPARE(Captions(form.AMRListView), QStringList({memo, inner}));
+        QCOMPARE(Captions(form.AMRListView), QStringList({memo, inner, wide}));
         QCOMPARE(Captions(form.MP3ListView), QStringList({song, tune}));
         QCOMPARE(form.PageControl->currentIndex(), 1); // the song came first
         QVERIFY(seam.messages.isEmpty());
@@ -254,6 +258,75 @@ private slots:
         dialog->selectNameFilter("AMR Files (*.amr)");
         QTRY_COMPARE(names(), QStringList{"x.amr"});
         dialog->hide();
+    }
+
+    // Names the file system gives as bytes that are not UTF-8 are listed wherever they come
+    // from, shown readably, and told apart by their bytes.
+    void namesThatAreNotText()
+    {
+        QTemporaryDir dir;
+        const QByteArray root = QFile::encodeName(dir.path());
+        const QByteArray latin1 = root + "/M\xe9mo.amr", other = root + "/M\xe8mo.amr",
+                         utf8 = root + "/M\xc3\xa9mo.amr";
+        for (const QByteArray &path : {latin1, other, utf8})
+            QVERIFY(::close(::open(path.constData(), O_CREAT | O_WRONLY, 0644)) == 0);
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.OpenFiles({latin1, latin1});
+        QCOMPARE(Captions(form.AMRListView), QStringList{dir.path() + "/M\ufffdmo.amr"});
+        QCOMPARE(TConverterForm::RowPath(form.AMRListView->topLevelItem(0)), latin1);
+
+        // The folder dropped: the other two are other files, even the one that reads the same.
+        DropUriList(form.AMRListView, "file://" + root.toPercentEncoding("/") + "\r\n");
+        QList<QByteArray> paths;
+        for (int row = 0; row < form.AMRListView->topLevelItemCount(); ++row)
+            paths << TConverterForm::RowPath(form.AMRListView->topLevelItem(row));
+        std::sort(paths.begin(), paths.end());
+        QCOMPARE(paths, QList<QByteArray>({utf8, other, latin1}));
+        DropUriList(form.AMRListView, "file://" + latin1.toPercentEncoding("/") + "\r\n");
+        QCOMPARE(form.AMRListView->topLevelItemCount(), 3);
+        QCOMPARE(Selected(form.AMRListView), 0); // the row first added for it
+        QVERIFY(seam.messages.isEmpty());
+    }
+
+    // From here on this process has given up its superuser file rights. A folder that cannot
+    // be read, and a file of the page's kind that cannot be looked at, are named in one
+    // message per add; everything else is added.
+    void unreadableFoldersReported()
+    {
+        if (!GiveUpFileOverrides())
+            QSKIP("cannot give up the superuser's file rights here");
+        QTemporaryDir dir;
+        const QString phone = dir.filePath("Phone");
+        const QString ok = Touch(phone + "/ok.amr");
+        Touch(phone + "/locked/x.amr");
+        Touch(phone + "/unsearchable/y.amr");
+        Touch(phone + "/unsearchable/notes.txt");
+        QFile::setPermissions(phone + "/locked", {});
+        QFile::setPermissions(phone + "/unsearchable", QFile::ReadOwner);
+        const auto restore = qScopeGuard([&] {
+            for (const char *folder : {"/locked", "/unsearchable"})
+                QFile::setPermissions(phone + folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (QFileInfo(phone + "/locked/x.amr").exists())
+            QSKIP("folders stay readable to this process here");
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Drop(form.AMRListView, {QUrl::fromLocalFile(phone), QUrl::fromLocalFile(phone + "/gone.amr")});
+        QCOMPARE(Captions(form.AMRListView), QStringList{ok});
+        QCOMPARE(seam.Texts(), QStringList{"2 files or folders could not be added."});
+        QCOMPARE(seam.messages.first().caption, QString("INFORMATION"));
+        QCOMPARE(seam.messages.first().details,
+                 phone + "/locked: Permission denied\n" + phone + "/unsearchable/y.amr: Permission denied");
+
+        form.OpenFiles({QFile::encodeName(phone + "/locked/x.amr")});
+        QCOMPARE(seam.Texts().last(), QString("1 file or folder could not be added."));
+        form.OpenFiles({QFile::encodeName(ok)}); // all there: nothing to say
+        QCOMPARE(seam.messages.size(), 2);
     }
 };
 

@@ -95,6 +95,7 @@
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Title of the dialog that adds files to a list</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -143,10 +144,12 @@
     </message>
     <message>
         <source>Delete</source>
+        <extracomment>A button that removes the selected row from the list (the file stays)</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>A small button that ends the running batch</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -163,10 +166,12 @@
     </message>
     <message>
         <source>Phone Recordings</source>
+        <extracomment>A file filter: every kind of file phones keep voice recordings in</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A file or folder, then why it could not be converted or added</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -178,10 +183,12 @@
     </message>
     <message>
         <source>INFORMATION</source>
+        <extracomment>Caption of a message box, in capitals in English</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Directory &quot;%1&quot; don&apos;t exists.</source>
+        <extracomment>Translate the meaning: the folder %1 does not exist</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -198,6 +205,7 @@
     </message>
     <message>
         <source>Decoding audio %1</source>
+        <extracomment>The status while a file converts; %1 is how much of the output is written so far, such as &quot;125kb&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -206,6 +214,7 @@
     </message>
     <message>
         <source>Show no more failures in this batch</source>
+        <extracomment>A check box in the message about a file that failed</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -217,14 +226,17 @@
     </message>
     <message>
         <source>Can&apos;t start to deocde audio.</source>
+        <extracomment>The codec program could not be started (translate the meaning; the English spelling is kept as it always was)</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Success conversion, Output files save in the output folder.</source>
+        <extracomment>The batch is over and its last file was converted (translate the meaning: the conversion succeeded and the files are in the chosen folder)</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%L1 of %L2 files done</source>
+        <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

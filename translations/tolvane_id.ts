@@ -5,15 +5,15 @@
     <name>FormatFileSize</name>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Byte</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
 </context>
 <context>
@@ -21,209 +21,221 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>TBatch</name>
     <message>
         <source>Can&apos;t create &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat membuat &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>No free output name is left for &quot;%1&quot; in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada lagi nama keluaran yang tersedia untuk &quot;%1&quot; di &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>No output name for &quot;%1&quot; fits in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada nama keluaran untuk &quot;%1&quot; yang muat di &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there, or is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; sudah tidak ada, atau bukan file.</translation>
     </message>
     <message>
         <source>Can&apos;t open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat membuka &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Can&apos;t create a file in &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat membuat file di &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>The damaged file &quot;%1&quot; is left on disk: it could not be removed (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>File rusak &quot;%1&quot; masih tertinggal di disk: file tersebut tidak dapat dihapus (%2).</translation>
     </message>
     <message>
         <source>The codec was stopped by signal %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodek dihentikan oleh sinyal %1.</translation>
     </message>
     <message>
         <source>The codec ended with exit code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodek berhenti dengan kode keluar %1.</translation>
     </message>
     <message>
         <source>The codec could not write the whole file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodek tidak dapat menulis file secara utuh.</translation>
     </message>
     <message>
         <source>The codec made no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodek tidak menghasilkan file apa pun.</translation>
     </message>
     <message>
         <source>The codec made an empty file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodek menghasilkan file kosong.</translation>
     </message>
 </context>
 <context>
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Silakan pilih minimal satu file AMR.</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilih folder untuk menyimpan file MP3.</translation>
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Silakan pilih minimal satu file MP3.</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilih folder untuk menyimpan file AMR.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Title of the dialog that adds files to a list</extracomment>
+        <translation>Buka</translation>
     </message>
     <message>
         <source>AMR to MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>AMR ke MP3</translation>
     </message>
     <message>
         <source>AMR Audio File</source>
-        <translation type="unfinished"></translation>
+        <translation>File Audio AMR</translation>
     </message>
     <message>
         <source>Output MP3 File</source>
-        <translation type="unfinished"></translation>
+        <translation>File MP3 Keluaran</translation>
     </message>
     <message>
         <source>Add AMR Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambah AMR</translation>
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubah ke MP3</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 ke AMR</translation>
     </message>
     <message>
         <source>MP3 Audio File</source>
-        <translation type="unfinished"></translation>
+        <translation>File Audio MP3</translation>
     </message>
     <message>
         <source>Output AMR File</source>
-        <translation type="unfinished"></translation>
+        <translation>File AMR Keluaran</translation>
     </message>
     <message>
         <source>Add MP3 Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambah MP3</translation>
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubah ke AMR</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran File</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A button that removes the selected row from the list (the file stays)</extracomment>
+        <translation>Hapus</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A small button that ends the running batch</extracomment>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Semua File</translation>
     </message>
     <message>
         <source>MP3 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File MP3</translation>
     </message>
     <message>
         <source>AMR Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File AMR</translation>
     </message>
     <message>
         <source>Phone Recordings</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A file filter: every kind of file phones keep voice recordings in</extracomment>
+        <translation>Rekaman Ponsel</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A file or folder, then why it could not be converted or added</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s) could not be added.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file atau folder tidak dapat ditambahkan.</numerusform>
         </translation>
     </message>
     <message>
         <source>INFORMATION</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Caption of a message box, in capitals in English</extracomment>
+        <translation>Informasi</translation>
     </message>
     <message>
         <source>Directory &quot;%1&quot; don&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Translate the meaning: the folder %1 does not exist</extracomment>
+        <translation>Folder &quot;%1&quot; tidak ada.</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesalahan</translation>
     </message>
     <message>
         <source>Audio codec error, please reinstall this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesalahan kodek audio, silakan instal ulang perangkat lunak ini.</translation>
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mulai mendekode...</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The status while a file converts; %1 is how much of the output is written so far, such as &quot;125kb&quot;</extracomment>
+        <translation>Mendekode audio %1</translation>
     </message>
     <message>
         <source>Can&apos;t decode file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat mendekode file.</translation>
     </message>
     <message>
         <source>Show no more failures in this batch</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A check box in the message about a file that failed</extracomment>
+        <translation>Jangan tampilkan kegagalan lain dalam batch ini</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be converted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file tidak dapat dikonversi.</numerusform>
         </translation>
     </message>
     <message>
         <source>Can&apos;t start to deocde audio.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The codec program could not be started (translate the meaning; the English spelling is kept as it always was)</extracomment>
+        <translation>Tidak dapat mulai mendekode audio.</translation>
     </message>
     <message>
         <source>Success conversion, Output files save in the output folder.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The batch is over and its last file was converted (translate the meaning: the conversion succeeded and the files are in the chosen folder)</extracomment>
+        <translation>Konversi berhasil. File keluaran disimpan di folder keluaran.</translation>
     </message>
     <message>
         <source>%L1 of %L2 files done</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
+        <translation>%L1 dari %L2 file selesai</translation>
     </message>
 </context>
 </TS>

@@ -5,15 +5,15 @@
     <name>FormatFileSize</name>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
 </context>
 <context>
@@ -21,211 +21,223 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>TBatch</name>
     <message>
         <source>Can&apos;t create &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare «%1»: %2.</translation>
     </message>
     <message>
         <source>No free output name is left for &quot;%1&quot; in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non resta alcun nome di uscita libero per «%1» in «%2».</translation>
     </message>
     <message>
         <source>No output name for &quot;%1&quot; fits in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun nome di uscita per «%1» è abbastanza corto per «%2».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there, or is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non esiste più o non è un file.</translation>
     </message>
     <message>
         <source>Can&apos;t open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire «%1»: %2.</translation>
     </message>
     <message>
         <source>Can&apos;t create a file in &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare un file in «%1»: %2.</translation>
     </message>
     <message>
         <source>The damaged file &quot;%1&quot; is left on disk: it could not be removed (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file danneggiato «%1» è rimasto sul disco: non è stato possibile eliminarlo (%2).</translation>
     </message>
     <message>
         <source>The codec was stopped by signal %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codec è stato interrotto dal segnale %1.</translation>
     </message>
     <message>
         <source>The codec ended with exit code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codec è terminato con il codice di uscita %1.</translation>
     </message>
     <message>
         <source>The codec could not write the whole file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codec non è riuscito a scrivere l’intero file.</translation>
     </message>
     <message>
         <source>The codec made no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codec non ha prodotto alcun file.</translation>
     </message>
     <message>
         <source>The codec made an empty file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codec ha prodotto un file vuoto.</translation>
     </message>
 </context>
 <context>
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi almeno un file AMR.</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella in cui salvare i file MP3.</translation>
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi almeno un file MP3.</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella in cui salvare i file AMR.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Title of the dialog that adds files to a list</extracomment>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>AMR to MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Da AMR a MP3</translation>
     </message>
     <message>
         <source>AMR Audio File</source>
-        <translation type="unfinished"></translation>
+        <translation>File audio AMR</translation>
     </message>
     <message>
         <source>Output MP3 File</source>
-        <translation type="unfinished"></translation>
+        <translation>File MP3 di uscita</translation>
     </message>
     <message>
         <source>Add AMR Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi AMR</translation>
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in MP3</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
-        <translation type="unfinished"></translation>
+        <translation>Da MP3 ad AMR</translation>
     </message>
     <message>
         <source>MP3 Audio File</source>
-        <translation type="unfinished"></translation>
+        <translation>File audio MP3</translation>
     </message>
     <message>
         <source>Output AMR File</source>
-        <translation type="unfinished"></translation>
+        <translation>File AMR di uscita</translation>
     </message>
     <message>
         <source>Add MP3 Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi MP3</translation>
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in AMR</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A button that removes the selected row from the list (the file stays)</extracomment>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A small button that ends the running batch</extracomment>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file</translation>
     </message>
     <message>
         <source>MP3 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File MP3</translation>
     </message>
     <message>
         <source>AMR Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File AMR</translation>
     </message>
     <message>
         <source>Phone Recordings</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A file filter: every kind of file phones keep voice recordings in</extracomment>
+        <translation>Registrazioni del telefono</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A file or folder, then why it could not be converted or added</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s) could not be added.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impossibile aggiungere %n file o cartella.</numerusform>
+            <numerusform>Impossibile aggiungere %n file o cartelle.</numerusform>
         </translation>
     </message>
     <message>
         <source>INFORMATION</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Caption of a message box, in capitals in English</extracomment>
+        <translation>INFORMAZIONI</translation>
     </message>
     <message>
         <source>Directory &quot;%1&quot; don&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Translate the meaning: the folder %1 does not exist</extracomment>
+        <translation>La cartella «%1» non esiste.</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERRORE</translation>
     </message>
     <message>
         <source>Audio codec error, please reinstall this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore del codec audio. Reinstalla questo programma.</translation>
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio della decodifica…</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The status while a file converts; %1 is how much of the output is written so far, such as &quot;125kb&quot;</extracomment>
+        <translation>Decodifica audio %1</translation>
     </message>
     <message>
         <source>Can&apos;t decode file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile decodificare il file.</translation>
     </message>
     <message>
         <source>Show no more failures in this batch</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A check box in the message about a file that failed</extracomment>
+        <translation>Non mostrare altri errori di questo lotto</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be converted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impossibile convertire %n file.</numerusform>
+            <numerusform>Impossibile convertire %n file.</numerusform>
         </translation>
     </message>
     <message>
         <source>Can&apos;t start to deocde audio.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The codec program could not be started (translate the meaning; the English spelling is kept as it always was)</extracomment>
+        <translation>Impossibile avviare la decodifica dell’audio.</translation>
     </message>
     <message>
         <source>Success conversion, Output files save in the output folder.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The batch is over and its last file was converted (translate the meaning: the conversion succeeded and the files are in the chosen folder)</extracomment>
+        <translation>Conversione riuscita. I file sono stati salvati nella cartella di uscita.</translation>
     </message>
     <message>
         <source>%L1 of %L2 files done</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
+        <translation>%L1 di %L2 file completati</translation>
     </message>
 </context>
 </TS>

@@ -5,15 +5,15 @@
     <name>FormatFileSize</name>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
 </context>
 <context>
@@ -21,211 +21,223 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>TBatch</name>
     <message>
         <source>Can&apos;t create &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar “%1”: %2.</translation>
     </message>
     <message>
         <source>No free output name is left for &quot;%1&quot; in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não resta nenhum nome de saída livre para “%1” em “%2”.</translation>
     </message>
     <message>
         <source>No output name for &quot;%1&quot; fits in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum nome de saída para “%1” é curto o bastante para “%2”.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there, or is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não existe mais ou não é um arquivo.</translation>
     </message>
     <message>
         <source>Can&apos;t open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir “%1”: %2.</translation>
     </message>
     <message>
         <source>Can&apos;t create a file in &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar um arquivo em “%1”: %2.</translation>
     </message>
     <message>
         <source>The damaged file &quot;%1&quot; is left on disk: it could not be removed (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo danificado “%1” ficou no disco: não foi possível removê-lo (%2).</translation>
     </message>
     <message>
         <source>The codec was stopped by signal %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codec foi interrompido pelo sinal %1.</translation>
     </message>
     <message>
         <source>The codec ended with exit code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codec terminou com o código de saída %1.</translation>
     </message>
     <message>
         <source>The codec could not write the whole file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codec não conseguiu gravar o arquivo inteiro.</translation>
     </message>
     <message>
         <source>The codec made no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codec não gerou nenhum arquivo.</translation>
     </message>
     <message>
         <source>The codec made an empty file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codec gerou um arquivo vazio.</translation>
     </message>
 </context>
 <context>
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicione pelo menos um arquivo AMR.</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione a pasta onde salvar os arquivos MP3.</translation>
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicione pelo menos um arquivo MP3.</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione a pasta onde salvar os arquivos AMR.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Title of the dialog that adds files to a list</extracomment>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>AMR to MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>AMR para MP3</translation>
     </message>
     <message>
         <source>AMR Audio File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de áudio AMR</translation>
     </message>
     <message>
         <source>Output MP3 File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo MP3 de saída</translation>
     </message>
     <message>
         <source>Add AMR Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar AMR</translation>
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar MP3</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 para AMR</translation>
     </message>
     <message>
         <source>MP3 Audio File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de áudio MP3</translation>
     </message>
     <message>
         <source>Output AMR File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo AMR de saída</translation>
     </message>
     <message>
         <source>Add MP3 Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar MP3</translation>
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar AMR</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A button that removes the selected row from the list (the file stays)</extracomment>
+        <translation>Remover</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A small button that ends the running batch</extracomment>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos</translation>
     </message>
     <message>
         <source>MP3 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos MP3</translation>
     </message>
     <message>
         <source>AMR Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos AMR</translation>
     </message>
     <message>
         <source>Phone Recordings</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A file filter: every kind of file phones keep voice recordings in</extracomment>
+        <translation>Gravações do celular</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A file or folder, then why it could not be converted or added</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s) could not be added.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível adicionar %n arquivo ou pasta.</numerusform>
+            <numerusform>Não foi possível adicionar %n arquivos ou pastas.</numerusform>
         </translation>
     </message>
     <message>
         <source>INFORMATION</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Caption of a message box, in capitals in English</extracomment>
+        <translation>INFORMAÇÃO</translation>
     </message>
     <message>
         <source>Directory &quot;%1&quot; don&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Translate the meaning: the folder %1 does not exist</extracomment>
+        <translation>A pasta “%1” não existe.</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERRO</translation>
     </message>
     <message>
         <source>Audio codec error, please reinstall this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro no codec de áudio. Reinstale este programa.</translation>
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando decodificação…</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The status while a file converts; %1 is how much of the output is written so far, such as &quot;125kb&quot;</extracomment>
+        <translation>Decodificando áudio %1</translation>
     </message>
     <message>
         <source>Can&apos;t decode file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível decodificar o arquivo.</translation>
     </message>
     <message>
         <source>Show no more failures in this batch</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A check box in the message about a file that failed</extracomment>
+        <translation>Não mostrar mais falhas deste lote</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be converted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível converter %n arquivo.</numerusform>
+            <numerusform>Não foi possível converter %n arquivos.</numerusform>
         </translation>
     </message>
     <message>
         <source>Can&apos;t start to deocde audio.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The codec program could not be started (translate the meaning; the English spelling is kept as it always was)</extracomment>
+        <translation>Não foi possível iniciar a decodificação do áudio.</translation>
     </message>
     <message>
         <source>Success conversion, Output files save in the output folder.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The batch is over and its last file was converted (translate the meaning: the conversion succeeded and the files are in the chosen folder)</extracomment>
+        <translation>Conversão concluída. Os arquivos foram salvos na pasta de saída.</translation>
     </message>
     <message>
         <source>%L1 of %L2 files done</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
+        <translation>%L1 de %L2 arquivos concluídos</translation>
     </message>
 </context>
 </TS>

@@ -5,15 +5,15 @@
     <name>FormatFileSize</name>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 МБ</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 байт</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 КБ</translation>
     </message>
 </context>
 <context>
@@ -21,213 +21,225 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>TBatch</name>
     <message>
         <source>Can&apos;t create &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать «%1»: %2.</translation>
     </message>
     <message>
         <source>No free output name is left for &quot;%1&quot; in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для «%1» в «%2» не осталось свободного имени выходного файла.</translation>
     </message>
     <message>
         <source>No output name for &quot;%1&quot; fits in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для «%1» нет имени выходного файла, допустимого в «%2».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there, or is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» больше не существует или не является файлом.</translation>
     </message>
     <message>
         <source>Can&apos;t open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть «%1»: %2.</translation>
     </message>
     <message>
         <source>Can&apos;t create a file in &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать файл в «%1»: %2.</translation>
     </message>
     <message>
         <source>The damaged file &quot;%1&quot; is left on disk: it could not be removed (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Повреждённый файл «%1» остался на диске: его не удалось удалить (%2).</translation>
     </message>
     <message>
         <source>The codec was stopped by signal %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодек остановлен сигналом %1.</translation>
     </message>
     <message>
         <source>The codec ended with exit code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодек завершился с кодом %1.</translation>
     </message>
     <message>
         <source>The codec could not write the whole file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодеку не удалось записать файл целиком.</translation>
     </message>
     <message>
         <source>The codec made no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодек не создал файл.</translation>
     </message>
     <message>
         <source>The codec made an empty file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодек создал пустой файл.</translation>
     </message>
 </context>
 <context>
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите файл AMR.</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите папку для сохранения файлов MP3.</translation>
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите файл MP3.</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите папку для сохранения файлов AMR.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Title of the dialog that adds files to a list</extracomment>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>AMR to MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>AMR в MP3</translation>
     </message>
     <message>
         <source>AMR Audio File</source>
-        <translation type="unfinished"></translation>
+        <translation>Аудиофайл AMR</translation>
     </message>
     <message>
         <source>Output MP3 File</source>
-        <translation type="unfinished"></translation>
+        <translation>Выходной файл MP3</translation>
     </message>
     <message>
         <source>Add AMR Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить AMR</translation>
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>В MP3</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 в AMR</translation>
     </message>
     <message>
         <source>MP3 Audio File</source>
-        <translation type="unfinished"></translation>
+        <translation>Аудиофайл MP3</translation>
     </message>
     <message>
         <source>Output AMR File</source>
-        <translation type="unfinished"></translation>
+        <translation>Выходной файл AMR</translation>
     </message>
     <message>
         <source>Add MP3 Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить MP3</translation>
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation type="unfinished"></translation>
+        <translation>В AMR</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A button that removes the selected row from the list (the file stays)</extracomment>
+        <translation>Убрать</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A small button that ends the running batch</extracomment>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы</translation>
     </message>
     <message>
         <source>MP3 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы MP3</translation>
     </message>
     <message>
         <source>AMR Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы AMR</translation>
     </message>
     <message>
         <source>Phone Recordings</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A file filter: every kind of file phones keep voice recordings in</extracomment>
+        <translation>Записи с телефона</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A file or folder, then why it could not be converted or added</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s) could not be added.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не удалось добавить %n файл или папку.</numerusform>
+            <numerusform>Не удалось добавить %n файла или папки.</numerusform>
+            <numerusform>Не удалось добавить %n файлов или папок.</numerusform>
         </translation>
     </message>
     <message>
         <source>INFORMATION</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Caption of a message box, in capitals in English</extracomment>
+        <translation>Информация</translation>
     </message>
     <message>
         <source>Directory &quot;%1&quot; don&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Translate the meaning: the folder %1 does not exist</extracomment>
+        <translation>Папка «%1» не существует.</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Audio codec error, please reinstall this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка аудиокодека. Переустановите программу.</translation>
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало декодирования…</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The status while a file converts; %1 is how much of the output is written so far, such as &quot;125kb&quot;</extracomment>
+        <translation>Декодирование: %1</translation>
     </message>
     <message>
         <source>Can&apos;t decode file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось декодировать файл.</translation>
     </message>
     <message>
         <source>Show no more failures in this batch</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A check box in the message about a file that failed</extracomment>
+        <translation>Больше не показывать ошибки в этом пакете</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be converted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не удалось конвертировать %n файл.</numerusform>
+            <numerusform>Не удалось конвертировать %n файла.</numerusform>
+            <numerusform>Не удалось конвертировать %n файлов.</numerusform>
         </translation>
     </message>
     <message>
         <source>Can&apos;t start to deocde audio.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The codec program could not be started (translate the meaning; the English spelling is kept as it always was)</extracomment>
+        <translation>Не удалось запустить декодирование аудио.</translation>
     </message>
     <message>
         <source>Success conversion, Output files save in the output folder.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The batch is over and its last file was converted (translate the meaning: the conversion succeeded and the files are in the chosen folder)</extracomment>
+        <translation>Конвертация выполнена успешно. Файлы сохранены в выбранной папке.</translation>
     </message>
     <message>
         <source>%L1 of %L2 files done</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
+        <translation>Готово файлов: %L1 из %L2</translation>
     </message>
 </context>
 </TS>

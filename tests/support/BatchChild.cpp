@@ -5,6 +5,7 @@
 // the batch is over.
 #include "app/ConverterForm.h"
 #include "app/Endings.h"
+#include "app/Translations.h"
 #include "tests/support/ScriptedSeam.h"
 
 #include <QApplication>
@@ -14,11 +15,14 @@
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 5)
         return 2;
+    TTranslations translations;
+    translations.Load();
     TScriptedSeam seam;
     TConverterForm form(seam);
     EndOnSignals(form);
@@ -27,6 +31,7 @@ int main(int argc, char *argv[])
     for (const QString &input : arguments.mid(4))
         form.AddAMRFile(input, false);
     seam.folderAnswers = {arguments.at(2)};
+    form.show();
     seam.onMessage = [](const TMessage &message) {
         std::printf("message: %s\n", qPrintable(message.text));
         std::fflush(stdout);
