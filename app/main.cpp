@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -26,7 +27,10 @@ int main(int argc, char *argv[])
     QList<QByteArray> files;
     for (int i = 1; i < argc; ++i)
         files << QByteArray(argv[i]);
-    form.OpenFiles(files);
     form.show();
+    // Inside the event loop, where a message about what could not be added has a window to
+    // stand on, and a signal meanwhile ends the program as it would at any other time.
+    if (!files.isEmpty())
+        QTimer::singleShot(0, &form, [&form, files] { form.OpenFiles(files); });
     return application.exec();
 }

@@ -79,8 +79,12 @@ void TConverterForm::ShowRowReached(int row)
     BatchProgress->setUpdatesEnabled(false);
     BatchProgress->setValue(row);
     BatchProgress->setUpdatesEnabled(true);
+    // Numbers as the user's language writes them, but never grouped: "1000 of 1200".
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     //: Tooltip of the batch's progress bar
-    BatchProgress->setToolTip(tr("%L1 of %L2 files done").arg(row).arg(BatchProgress->maximum()));
+    BatchProgress->setToolTip(tr("%1 of %2 files done")
+                                  .arg(locale.toString(row), locale.toString(BatchProgress->maximum())));
 }
 
 void TConverterForm::ShowRowConverted(int row, const QString &output)

@@ -20,11 +20,12 @@ const QRegularExpression &ErrorLine()
 
 // Today's ffmpeg reads -ab in bits per second: "8" would ask the lowest AMR mode (4.75k), and
 // without a rate LAME makes 8 kbit/s MP3s that sound worse than the memo. 8k picks the 7.95k
-// mode; 64k is the rate MP3s were always made at. The level tag on each line tells the
-// codec's errors from everything else it prints.
+// mode; 64k is the rate MP3s were always made at. The codec says only its warnings and
+// errors, each tagged with its level, and its progress: nothing of a file's own contents
+// (the tags it would list) can pass for one of its errors.
 QStringList CodecArguments(TDirection direction, const QString &input, const QString &output)
 {
-    const QStringList logging{"-loglevel", "level+info"};
+    const QStringList logging{"-loglevel", "level+warning", "-stats"};
     if (direction == TDirection::AmrToMp3)
         return logging + QStringList{"-i", input, "-y", "-ab", "64k", "-f", "mp3", output};
     return logging + QStringList{"-i", input, "-y", "-ac", "1", "-ab", "8k", "-ar", "8000",

@@ -5,11 +5,15 @@
 #include <QRandomGenerator>
 #include <QSet>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,6 +41,23 @@ void AbandonLiveRuns()
 bool SameFile(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+qint64 Nanoseconds(const struct timespec &time)
+{
+    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+// ".tolvane-" and letters and digits, with an output's extension: a working file's name.
+bool IsWorkingName(const QByteArray &name)
+{
+    static const QByteArray prefix = ".tolvane-";
+    if (!name.startsWith(prefix) || !(name.endsWith(".mp3") || name.endsWith(".amr")))
+        return false;
+    const QByteArray middle = name.mid(prefix.size(), name.size() - prefix.size() - 4);
+    return !middle.isEmpty() && std::all_of(middle.begin(), middle.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
+    });
 }
 
 } // namespace
@@ -82,14 +103,19 @@ int TCodecRun::OpenInput(const QByteArray &path)
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     FInput = fd;
+    FInputState = {quint64(opened.st_dev), quint64(opened.st_ino), qint64(opened.st_size),
+                   Nanoseconds(opened.st_mtim), Nanoseconds(opened.st_ctim)};
     return 0;
 }
 
 bool TCodecRun::InputStillAt(const QByteArray &path) const
 {
-    struct stat named, held;
-    return FInput >= 0 && ::stat(path.constData(), &named) == 0 && ::fstat(FInput, &held) == 0
-        && SameFile(named, held);
+    struct stat named;
+    return FInput >= 0 && ::stat(path.constData(), &named) == 0
+        && quint64(named.st_dev) == FInputState.device && quint64(named.st_ino) == FInputState.inode
+        && qint64(named.st_size) == FInputState.size
+        && Nanoseconds(named.st_mtim) == FInputState.modified
+        && Nanoseconds(named.st_ctim) == FInputState.changed;
 }
 
 int TCodecRun::CreateWorkingFile(int folder, const QByteArray &ext)
@@ -101,6 +127,9 @@ int TCodecRun::CreateWorkingFile(int folder, const QByteArray &ext)
         const int fd = ::openat(folder, name.constData(),
                                 O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
+            // Held locked as long as the run or its codec has it open: a working file nobody
+            // holds was left by a program that was killed.
+            ::flock(fd, LOCK_EX | LOCK_NB);
             FWorking = fd;
             FWorkName = name;
             return 0;
@@ -166,14 +195,19 @@ void TCodecRun::Drain()
 void TCodecRun::Keep(const QByteArray &chunk)
 {
     FTail.append(chunk);
-    if (FTail.size() > 2 * kTailBytes)
-        FTail.remove(0, FTail.size() - kTailBytes);
+    if (FTail.size() > 2 * kTailBytes) {
+        // Cut at a line's end, so that no half line is read as a whole one.
+        qsizetype cut = FTail.size() - kTailBytes;
+        while (cut < FTail.size() && FTail.at(cut - 1) != '\n' && FTail.at(cut - 1) != '\r')
+            ++cut;
+        FTail.remove(0, cut);
+    }
 }
 
 // The last lines the codec wrote, progress lines included.
 QString TCodecRun::LastWords() const
 {
-    QString text = WithoutLevelTags(QString::fromLocal8Bit(FTail.right(kTailBytes)));
+    QString text = WithoutLevelTags(QString::fromLocal8Bit(FTail));
     text.replace(u'\r', u'\n');
     QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
     if (lines.size() > kLastWordsLines)
@@ -229,16 +263,28 @@ int TCodecRun::Publish(const QByteArray &name)
     error = errno;
     if (error != EPERM && error != EOPNOTSUPP && error != ENOSYS)
         return error;
-    // Nor links: the name is taken by an empty file of this run's own first, so that the
-    // whole file moved onto it replaces nothing but that.
+    // Nor links (a FUSE mount, say): the name is taken by an empty file of this run's own
+    // first, and the whole file is moved onto it only while it is still that file. Unlike
+    // the two steps above this is not one step: a program killed between them leaves that
+    // empty file under the name.
     const int held = ::openat(FFolder, to, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (held < 0)
         return errno;
+    struct stat placeholder;
+    ::fstat(held, &placeholder);
     ::close(held);
+    const auto stillOurs = [&] {
+        struct stat named;
+        return ::fstatat(FFolder, to, &named, AT_SYMLINK_NOFOLLOW) == 0
+            && SameFile(named, placeholder) && named.st_size == 0;
+    };
+    if (!stillOurs())
+        return EEXIST;
     if (::renameat(FFolder, from, FFolder, to) == 0)
         return published();
     error = errno;
-    ::unlinkat(FFolder, to, 0);
+    if (stillOurs())
+        ::unlinkat(FFolder, to, 0);
     return error;
 }
 
@@ -253,6 +299,33 @@ int TCodecRun::RemoveWorkingFile()
     ::close(std::exchange(FWorking, -1));
     FWorkName.clear();
     return error;
+}
+
+void TCodecRun::RemoveAbandonedWorkingFiles(int folder)
+{
+    const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *dir = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (!dir) {
+        if (listing >= 0)
+            ::close(listing);
+        return;
+    }
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!IsWorkingName(name))
+            continue;
+        const int fd = ::openat(folder, name.constData(),
+                                O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        struct stat held, named;
+        if (fd >= 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)
+            && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::fstatat(folder, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0
+            && SameFile(held, named))
+            ::unlinkat(folder, name.constData(), 0);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    ::closedir(dir);
 }
 
 void TCodecRun::Abandon() noexcept

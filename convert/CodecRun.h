@@ -28,7 +28,7 @@ public:
     // Makes the working file in the folder open as `folder`, with the output's extension.
     // 0, or the errno.
     int CreateWorkingFile(int folder, const QByteArray &ext);
-    // Whether `path` still names the memo this run reads.
+    // Whether `path` still names the memo this run reads, as it was when opened.
     bool InputStillAt(const QByteArray &path) const;
     // The two files as the codec names them.
     QString InputArgument() const;
@@ -70,6 +70,10 @@ public:
     // desktop session's display goes away).
     void Abandon() noexcept;
 
+    // Removes the working files in the folder open as `folder` that no program holds any
+    // more: those of a program that was killed. Each run holds its own locked.
+    static void RemoveAbandonedWorkingFiles(int folder);
+
 private:
     void Drain();
 
@@ -77,6 +81,10 @@ private:
     bool FAhead = false;
     QByteArray FTail;
     int FInput = -1;
+    struct TFileState {
+        quint64 device = 0, inode = 0;
+        qint64 size = 0, modified = 0, changed = 0; // times in nanoseconds
+    } FInputState;
     int FFolder = -1;   // the batch's, not closed here
     int FWorking = -1;
     QByteArray FWorkName; // empty once published or removed

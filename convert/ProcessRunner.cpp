@@ -37,6 +37,8 @@ TBatch::TBatch(TBatchJob job, TBatchOptions options, QObject *parent)
     FFolder = ::open(FJob.outputDir.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (FFolder < 0)
         FFolderError = errno;
+    else
+        TCodecRun::RemoveAbandonedWorkingFiles(FFolder);
 }
 
 TBatch::~TBatch()

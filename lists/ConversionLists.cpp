@@ -64,7 +64,8 @@ QList<QByteArray> LocalFilesOf(const QMimeData &data)
             path = path.mid(slash);
         }
         path = QByteArray::fromPercentEncoding(path);
-        if (path.startsWith('/'))
+        // A name holds no zero byte: one that does would name another file to the system.
+        if (path.startsWith('/') && !path.contains('\0'))
             paths << path;
     }
     return paths;
@@ -135,7 +136,7 @@ QTreeWidget *TConverterForm::AddFiles(const TFileRows &files, bool select, QStri
     QTreeWidget *first = nullptr;
     for (const auto &[list, path] : files) {
         TNewRows &news = added[list];
-        if (path.isEmpty() || news.paths.contains(path) || FindRow(list, path))
+        if (path.isEmpty() || path.contains('\0') || news.paths.contains(path) || FindRow(list, path))
             continue;
         SetOutputDir(DirectoryPart(path));
         // A pipe or device under an audio name could block the codec for good.

@@ -3,9 +3,11 @@
 #include "app/Paths.h"
 
 #include <QCollator>
+#include <QLocale>
 #include <QSet>
 
 #include <algorithm>
+#include <numeric>
 #include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
@@ -73,7 +75,8 @@ void Walk(const QByteArray &folder, const std::function<bool(const QByteArray &)
         }
         struct stat status;
         if (::stat(path.constData(), &status) != 0) {
-            if (type == DT_DIR || wanted(name))
+            // A link to nothing is a name that is not there: passed over as ever.
+            if (errno != ENOENT && (type == DT_DIR || wanted(name)))
                 problems->append({path, errno});
             continue;
         }
@@ -86,10 +89,65 @@ void Walk(const QByteArray &folder, const std::function<bool(const QByteArray &)
     }
 }
 
+// The run of digits, or of other characters, that starts at `at`.
+QStringView RunAt(QStringView text, qsizetype at)
+{
+    const bool digits = text.at(at).isDigit();
+    qsizetype end = at + 1;
+    while (end < text.size() && text.at(end).isDigit() == digits)
+        ++end;
+    return text.mid(at, end - at);
+}
+
+// Digit runs by value: fewer significant digits is smaller, then digit by digit.
+int CompareNumbers(QStringView a, QStringView b)
+{
+    const auto significant = [](QStringView digits) {
+        qsizetype zeros = 0;
+        while (zeros + 1 < digits.size() && digits.at(zeros) == u'0')
+            ++zeros;
+        return digits.mid(zeros);
+    };
+    const QStringView x = significant(a), y = significant(b);
+    if (x.size() != y.size())
+        return x.size() < y.size() ? -1 : 1;
+    return x.compare(y);
+}
+
+// "Voice 2" before "Voice 10" where there is no language to collate by (the C locale, whose
+// collation knows neither numbers nor case): digit runs by value, the rest without case.
+bool NaturalLess(const QString &a, const QString &b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const QStringView x = RunAt(a, i), y = RunAt(b, j);
+        const bool numbers = x.at(0).isDigit() && y.at(0).isDigit();
+        const int order = numbers ? CompareNumbers(x, y) : x.compare(y, Qt::CaseInsensitive);
+        if (order != 0)
+            return order < 0;
+        i += x.size();
+        j += y.size();
+    }
+    if ((i < a.size()) != (j < b.size()))
+        return j < b.size(); // a prefix comes first
+    return a < b; // equal but for case or leading zeros: any fixed order
+}
+
 } // namespace
 
 QList<qsizetype> NaturalOrder(const QList<QByteArray> &names)
 {
+    QList<qsizetype> order(names.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (QLocale().language() == QLocale::C) {
+        QStringList shown;
+        for (const QByteArray &name : names)
+            shown << ShownPath(name);
+        std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+            return NaturalLess(shown.at(a), shown.at(b));
+        });
+        return order;
+    }
     QCollator collator;
     collator.setNumericMode(true);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -102,10 +160,8 @@ QList<qsizetype> NaturalOrder(const QList<QByteArray> &names)
         // Names the collation holds equal still come in one fixed order.
         return order != 0 ? order < 0 : names.at(a.second) < names.at(b.second);
     });
-    QList<qsizetype> order;
-    order.reserve(names.size());
-    for (const auto &key : keys)
-        order << key.second;
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        order[i] = keys.at(i).second;
     return order;
 }
 

@@ -22,7 +22,7 @@ QList<QByteArray> FilesUnder(const QByteArray &folder,
                              const std::function<bool(const QByteArray &name)> &wanted,
                              QList<TFolderProblem> *problems);
 
-// The positions of `names` in the user's natural order: by the user's collation, runs of
-// digits by their value, without regard to case. Names that are not UTF-8 are compared as
-// they read.
+// The positions of `names` in the user's natural order: by the collation of the user's
+// language, runs of digits by their value, without regard to case. Names that are not UTF-8
+// are compared as they read.
 QList<qsizetype> NaturalOrder(const QList<QByteArray> &names);

@@ -238,6 +238,8 @@ private slots:
         QTemporaryDir dir;
         Touch(dir.filePath("memo"));
         Touch(dir.filePath("x.amr"));
+        Touch(dir.filePath("wide.AWB"));
+        Touch(dir.filePath("clip.3GPP"));
         TScriptedSeam seam;
         TConverterForm form(seam);
         form.AMRAddButtonClick();
@@ -254,9 +256,12 @@ private slots:
                 shown << view->model()->index(i, 0, root).data().toString();
             return shown;
         };
-        QTRY_VERIFY(names().contains("memo") && names().contains("x.amr"));
+        QTRY_VERIFY(names().contains("memo") && names().contains("x.amr") && names().contains("wide.AWB"));
         dialog->selectNameFilter("AMR Files (*.amr)");
         QTRY_COMPARE(names(), QStringList{"x.amr"});
+        // Every kind of recording, in any case.
+        dialog->selectNameFilter("Phone Recordings (*.amr *.awb *.3ga *.3gp *.3gpp)");
+        QTRY_COMPARE(names(), QStringList({"clip.3GPP", "wide.AWB", "x.amr"}));
         dialog->hide();
     }
 
@@ -286,6 +291,9 @@ private slots:
         std::sort(paths.begin(), paths.end());
         QCOMPARE(paths, QList<QByteArray>({utf8, other, latin1}));
         DropUriList(form.AMRListView, "file://" + latin1.toPercentEncoding("/") + "\r\n");
+        QCOMPARE(form.AMRListView->topLevelItemCount(), 3);
+        // A zero byte would end the name early for the system: "a.amr%00.mp3" is no file.
+        DropUriList(form.AMRListView, "file://" + latin1.toPercentEncoding("/") + "%00.mp3\r\n");
         QCOMPARE(form.AMRListView->topLevelItemCount(), 3);
         QCOMPARE(Selected(form.AMRListView), 0); // the row first added for it
         QVERIFY(seam.messages.isEmpty());

@@ -141,6 +141,27 @@ private slots:
         QCOMPARE(converted, names.size());
     }
 
+    // A tag whose name looks like one of the codec's errors is the file's own text: the
+    // file converts, on either page.
+    void tagsThatLookLikeErrors()
+    {
+        QTemporaryDir dir;
+        const QString song = dir.filePath("song.mp3");
+        QProcess tagger;
+        tagger.start(RealCodecDir() + "amrcodec.dll",
+                     {"-loglevel", "error", "-i", SharedMemo(), "-metadata",
+                      "note\n[error] No space left on device=Error writing trailer of", "-f", "mp3", song});
+        QVERIFY(tagger.waitForFinished(30000) && tagger.exitCode() == 0);
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.FBatchOptions = {2, 50};
+        form.PageControl->setCurrentIndex(1);
+        form.AddMP3File(song, false);
+        QVERIFY(ConvertInto(form, seam, dir.path()));
+        QCOMPARE(seam.Texts(), QStringList{kSuccessText});
+        QCOMPARE(Probe(dir.filePath("song.amr")).codec, QString("amr_nb"));
+    }
+
     // On a full disk ffmpeg says so but exits with 0: the truncated file must still fail.
     void fullDisk()
     {

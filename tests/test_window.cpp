@@ -173,6 +173,7 @@ private slots:
         {
             TScriptedSeam seam;
             TConverterForm form(seam);
+            form.FBatchOptions.codecs = 2;
             form.show();
             QVERIFY(QTest::qWaitForWindowExposed(&form));
             seam.openAnswers = {{memo}};

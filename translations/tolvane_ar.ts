@@ -243,9 +243,9 @@
         <translation>نجح التحويل. حُفظت ملفات الإخراج في مجلد الإخراج.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>الملفات المكتملة: %L1 من %L2</translation>
+        <translation>الملفات المكتملة: %1 من %2</translation>
     </message>
 </context>
 </TS>

@@ -235,9 +235,9 @@
         <translation>Konvertierung erfolgreich. Die Ausgabedateien wurden im Ausgabeordner gespeichert.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>%L1 von %L2 Dateien fertig</translation>
+        <translation>%1 von %2 Dateien fertig</translation>
     </message>
 </context>
 </TS>

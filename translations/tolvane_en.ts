@@ -235,7 +235,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
         <translation type="unfinished"></translation>
     </message>

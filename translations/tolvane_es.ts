@@ -235,9 +235,9 @@
         <translation>Conversión completada. Los archivos se han guardado en la carpeta de salida.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>%L1 de %L2 archivos completados</translation>
+        <translation>%1 de %2 archivos completados</translation>
     </message>
 </context>
 </TS>

@@ -235,9 +235,9 @@
         <translation>Conversion réussie. Les fichiers sont enregistrés dans le dossier de sortie.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>%L1 fichiers traités sur %L2</translation>
+        <translation>%1 fichiers traités sur %2</translation>
     </message>
 </context>
 </TS>

@@ -235,9 +235,9 @@
         <translation>रूपांतरण सफल रहा। आउटपुट फ़ाइलें आउटपुट फ़ोल्डर में सहेज दी गई हैं।</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>पूरी हुई फ़ाइलें: %L2 में से %L1</translation>
+        <translation>पूरी हुई फ़ाइलें: %2 में से %1</translation>
     </message>
 </context>
 </TS>

@@ -233,9 +233,9 @@
         <translation>Konversi berhasil. File keluaran disimpan di folder keluaran.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>%L1 dari %L2 file selesai</translation>
+        <translation>%1 dari %2 file selesai</translation>
     </message>
 </context>
 </TS>

@@ -235,9 +235,9 @@
         <translation>Conversione riuscita. I file sono stati salvati nella cartella di uscita.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>%L1 di %L2 file completati</translation>
+        <translation>%1 di %2 file completati</translation>
     </message>
 </context>
 </TS>

@@ -233,9 +233,9 @@
         <translation>変換に成功しました。出力ファイルは出力フォルダーに保存されています。</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>%L2 個のファイルのうち %L1 個が完了</translation>
+        <translation>%2 個のファイルのうち %1 個が完了</translation>
     </message>
 </context>
 </TS>

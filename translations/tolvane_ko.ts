@@ -233,9 +233,9 @@
         <translation>변환에 성공했습니다. 출력 파일은 출력 폴더에 저장되었습니다.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>파일 %L2개 중 %L1개 완료</translation>
+        <translation>파일 %2개 중 %1개 완료</translation>
     </message>
 </context>
 </TS>

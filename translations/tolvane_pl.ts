@@ -237,9 +237,9 @@
         <translation>Konwersja zakończona pomyślnie. Pliki zapisano w wybranym folderze.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>Ukończone pliki: %L1 z %L2</translation>
+        <translation>Ukończone pliki: %1 z %2</translation>
     </message>
 </context>
 </TS>

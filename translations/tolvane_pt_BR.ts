@@ -235,9 +235,9 @@
         <translation>Conversão concluída. Os arquivos foram salvos na pasta de saída.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>%L1 de %L2 arquivos concluídos</translation>
+        <translation>%1 de %2 arquivos concluídos</translation>
     </message>
 </context>
 </TS>

@@ -237,9 +237,9 @@
         <translation>Конвертация выполнена успешно. Файлы сохранены в выбранной папке.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>Готово файлов: %L1 из %L2</translation>
+        <translation>Готово файлов: %1 из %2</translation>
     </message>
 </context>
 </TS>

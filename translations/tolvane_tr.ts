@@ -233,9 +233,9 @@
         <translation>Dönüştürme başarılı. Çıktı dosyaları seçilen klasöre kaydedildi.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>%L2 dosyadan %L1 tanesi tamamlandı</translation>
+        <translation>%2 dosyadan %1 tanesi tamamlandı</translation>
     </message>
 </context>
 </TS>

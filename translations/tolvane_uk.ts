@@ -237,9 +237,9 @@
         <translation>Конвертацію успішно завершено. Файли збережено у вибраній папці.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>Готово файлів: %L1 з %L2</translation>
+        <translation>Готово файлів: %1 з %2</translation>
     </message>
 </context>
 </TS>

@@ -233,9 +233,9 @@
         <translation>Chuyển đổi thành công. Các tệp đầu ra đã được lưu trong thư mục đầu ra.</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>Đã xong %L1 trên %L2 tệp</translation>
+        <translation>Đã xong %1 trên %2 tệp</translation>
     </message>
 </context>
 </TS>

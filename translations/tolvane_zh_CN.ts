@@ -233,9 +233,9 @@
         <translation>转换成功，输出文件已保存到输出文件夹中。</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>已完成 %L1/%L2 个文件</translation>
+        <translation>已完成 %1/%2 个文件</translation>
     </message>
 </context>
 </TS>

@@ -233,9 +233,9 @@
         <translation>轉換成功，輸出檔案已儲存至輸出資料夾。</translation>
     </message>
     <message>
-        <source>%L1 of %L2 files done</source>
+        <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>已完成 %L1/%L2 個檔案</translation>
+        <translation>已完成 %1/%2 個檔案</translation>
     </message>
 </context>
 </TS>
