@@ -124,6 +124,8 @@ private:
     void AddFiles(QTreeWidget *list, const QStringList &paths);
     QTreeWidget *AddFound(const TFileRows &files, const QList<TFolderProblem> &unread);
     void ReportUnadded(const QStringList &problems);
+    // One line of a list of what failed: a file or folder and why.
+    static QString ReasonLine(const QString &what, const QString &why);
     bool FindRow(QTreeWidget *list, const QByteArray &path);
     void DeleteSelectedRow(TDirection direction);
     bool HandleListEvent(QTreeWidget *list, QEvent *event);

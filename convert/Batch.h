@@ -58,7 +58,6 @@ public:
     qint32 FCurrentRow = -1;
     QByteArray FInputPath;
     QByteArray FInputName;
-    QString FOutputPath; // the current row's output once published
     quint32 FReadChunk = 1024;
     bool FTicking = false;
     QTimer Timer; // polls the current row's codec
@@ -94,13 +93,14 @@ private:
     bool StartRun(TCodecRun &run);
     void TopUpLookAhead();
     void BringTickForward();
-    QString OutputExtension() const;
+    QByteArray OutputExtension() const;
 
     TBatchJob FJob;
     TBatchOptions FOptions;
     TStage FStage = TStage::Ready;
     int FFolder = -1;      // the output folder, held open for the whole batch
     int FFolderError = 0;  // why it could not be opened
+    int FNameMax = 255;    // the longest name, in bytes, the folder's file system takes
     int FNextAhead = 0;    // the next row the look-ahead may start
     bool FLastConverted = false;
     // The runs of the batch by row: the current row's, and those converting ahead of it.

@@ -10,19 +10,6 @@
 #include <QTreeWidget>
 
 #include <cerrno>
-#include <climits>
-#include <unistd.h>
-
-namespace {
-
-// The longest file name, in bytes, that the file system of the open folder takes.
-int NameMaxOf(int folder)
-{
-    const long max = ::fpathconf(folder, _PC_NAME_MAX);
-    return max > 0 ? int(std::min<long>(max, INT_MAX)) : NAME_MAX;
-}
-
-} // namespace
 
 void TConverterForm::AMRMP3ButtonClick()
 {
@@ -116,7 +103,6 @@ void TBatch::StartRowsFrom(int row)
     FCurrentRow = row;
     FInputPath = FJob.inputs.at(row);
     FInputName = FileNamePart(FInputPath);
-    FOutputPath.clear();
     emit RowReached(row);
     TCodecRun *run = CurrentRun();
     // Converted ahead from a memo that has gone or been replaced since: the row's turn
@@ -152,7 +138,7 @@ QString TBatch::MakeOutputFileName(TCodecRun &run, QString *whyNone)
     int refused = 0; // errno of a candidate that could not be had for another reason
     bool asked = false;
     const QByteArray path = ::MakeOutputFileName(
-        FJob.outputDir, FInputName, OutputExtension().toLatin1(),
+        FJob.outputDir, FInputName, OutputExtension(),
         [&](const QByteArray &candidate) {
             asked = true;
             const int error = run.Publish(FileNamePart(candidate));
@@ -160,7 +146,7 @@ QString TBatch::MakeOutputFileName(TCodecRun &run, QString *whyNone)
                 refused = error;
             return error == EEXIST;
         },
-        NameMaxOf(FFolder));
+        FNameMax);
     if (refused == 0 && !path.isEmpty())
         return ShownPath(path);
     const QString folder = ShownPath(FJob.outputDir);

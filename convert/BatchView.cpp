@@ -62,6 +62,12 @@ QString TConverterForm::StatusText(const std::optional<QString> &size)
     return tr("Decoding audio %1").arg(*size);
 }
 
+QString TConverterForm::ReasonLine(const QString &what, const QString &why)
+{
+    //: A file or folder, then why it could not be converted or added
+    return tr("%1: %2").arg(what, why);
+}
+
 QTreeWidgetItem *TConverterForm::BatchRow(int row) const
 {
     return FBatch ? ListOf(FBatch->Job().direction)->topLevelItem(row) : nullptr;
@@ -108,8 +114,7 @@ void TConverterForm::ReportFailure(int row, const QString &reason, const QString
         item->setIcon(OutputColumn, style()->standardIcon(QStyle::SP_MessageBoxCritical));
         item->setToolTip(OutputColumn, reason);
         item->setData(OutputColumn, Qt::AccessibleDescriptionRole, reason);
-        //: A file or folder, then why it could not be converted or added
-        FFailures.lines << tr("%1: %2").arg(item->text(0), reason);
+        FFailures.lines << ReasonLine(item->text(0), reason);
     }
     if (FFailures.quiet) {
         FFailures.skipped = true;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -35,10 +36,13 @@ TBatch::TBatch(TBatchJob job, TBatchOptions options, QObject *parent)
     connect(&FLookAheadTick, &QTimer::timeout, this, &TBatch::TopUpLookAhead);
     // Held open, the folder stays the one chosen even if its path is renamed meanwhile.
     FFolder = ::open(FJob.outputDir.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (FFolder < 0)
+    if (FFolder < 0) {
         FFolderError = errno;
-    else
+    } else {
+        const long nameMax = ::fpathconf(FFolder, _PC_NAME_MAX);
+        FNameMax = nameMax > 0 ? int(std::min<long>(nameMax, INT_MAX)) : NAME_MAX;
         TCodecRun::RemoveAbandonedWorkingFiles(FFolder);
+    }
 }
 
 TBatch::~TBatch()
@@ -60,9 +64,9 @@ int TBatch::RunningCodecs() const
                              [](const auto &entry) { return entry.second->Runs(); }));
 }
 
-QString TBatch::OutputExtension() const
+QByteArray TBatch::OutputExtension() const
 {
-    return QString::fromLatin1(TextsOf(FJob.direction).outputExtension);
+    return TextsOf(FJob.direction).outputExtension;
 }
 
 // A run with its memo open and its working file made, or nothing with the errno of what
@@ -75,7 +79,7 @@ std::unique_ptr<TCodecRun> TBatch::OpenRun(int row, int *inputError, int *workin
     if (*inputError != 0)
         return nullptr;
     *workingError = FFolder < 0 ? FFolderError
-                                : run->CreateWorkingFile(FFolder, OutputExtension().toLatin1());
+                                : run->CreateWorkingFile(FFolder, OutputExtension());
     return *workingError == 0 ? std::move(run) : nullptr;
 }
 

@@ -51,23 +51,24 @@ void TBatch::FinishFile(TCodecRun &run)
     run.End();
     const int row = FCurrentRow;
     QString failure = WhyFileFailed(run);
+    QString output;
     if (failure.isEmpty()) {
         // Where the dates are refused the file is still whole.
         run.CopyInputTimes();
-        FOutputPath = MakeOutputFileName(run, &failure);
+        output = MakeOutputFileName(run, &failure);
     }
     if (failure.isEmpty()) {
         FLastConverted = row == FJob.inputs.size() - 1;
         FRuns.erase(row);
-        emit RowConverted(row, std::exchange(FOutputPath, QString()));
+        emit RowConverted(row, output);
         StartRowsFrom(row + 1);
         return;
     }
     QString details = failure + u'\n';
-    const QString working = ShownPath(FJob.outputDir + '/' + run.WorkingName());
+    const QByteArray working = run.WorkingName();
     if (const int error = run.RemoveWorkingFile()) {
         details += tr("The damaged file \"%1\" is left on disk: it could not be removed (%2).")
-                       .arg(working, ErrorText(error))
+                       .arg(ShownPath(FJob.outputDir + '/' + working), ErrorText(error))
                  + u'\n';
     }
     details += run.LastWords();
@@ -119,7 +120,6 @@ void TBatch::Halt()
     FLookAheadTick.stop();   // after the ends, each of which asks for a look ahead
     FRuns.clear();
     FCurrentRow = -1;
-    FOutputPath.clear();
 }
 
 void TBatch::FinishBatch()

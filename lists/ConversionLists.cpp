@@ -71,17 +71,11 @@ QList<QByteArray> LocalFilesOf(const QMimeData &data)
     return paths;
 }
 
-QString ProblemLine(const QByteArray &path, int error)
-{
-    return QCoreApplication::translate("TConverterForm", "%1: %2").arg(ShownPath(path), ErrorText(error));
-}
-
 } // namespace
 
 QByteArray TConverterForm::RowPath(const QTreeWidgetItem *row)
 {
-    const QVariant real = row->data(0, kRealPath);
-    return real.isValid() ? real.toByteArray() : NativePath(row->text(0));
+    return row->data(0, kRealPath).toByteArray();
 }
 
 void TConverterForm::AMRAddButtonClick()
@@ -109,9 +103,7 @@ void TConverterForm::AddFiles(QTreeWidget *list, const QStringList &paths)
     TFileRows files;
     for (const QString &path : paths)
         files.append({list, NativePath(path)});
-    QStringList problems;
-    AddFiles(files, true, &problems);
-    ReportUnadded(problems);
+    AddFound(files, {});
 }
 
 void TConverterForm::SetOutputDir(const QByteArray &folder)
@@ -144,7 +136,7 @@ QTreeWidget *TConverterForm::AddFiles(const TFileRows &files, bool select, QStri
         const std::optional<qint64> size = RegularFileSize(path, &error);
         if (!size) {
             if (problems && error != 0 && error != ENOENT && error != ENOTDIR)
-                *problems << ProblemLine(path, error);
+                *problems << ReasonLine(ShownPath(path), ErrorText(error));
             continue;
         }
         auto *row = new QTreeWidgetItem({ShownPath(path), FormatFileSize(*size), QString()});
@@ -262,7 +254,7 @@ QTreeWidget *TConverterForm::AddFound(const TFileRows &files, const QList<TFolde
 {
     QStringList problems;
     for (const TFolderProblem &problem : unread)
-        problems << ProblemLine(problem.path, problem.error);
+        problems << ReasonLine(ShownPath(problem.path), ErrorText(problem.error));
     QTreeWidget *first = AddFiles(files, true, &problems);
     ReportUnadded(problems);
     return first;

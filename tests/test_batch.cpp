@@ -58,14 +58,6 @@ void DateBack(const QString &path, qint64 seconds)
     DateBack(QFile::encodeName(path), seconds);
 }
 
-QStringList Captions(QTreeWidget *list)
-{
-    QStringList captions;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        captions << list->topLevelItem(i)->text(0);
-    return captions;
-}
-
 // Makes a recording at `path` with the real codec: `seconds` of tone, then `options`.
 void Record(const QString &path, const QStringList &options, double seconds = 2)
 {

@@ -16,14 +16,6 @@
 
 namespace {
 
-QStringList Captions(QTreeWidget *list)
-{
-    QStringList captions;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        captions << list->topLevelItem(i)->text(0);
-    return captions;
-}
-
 int Selected(QTreeWidget *list)
 {
     const QList<QTreeWidgetItem *> items = list->selectedItems();

@@ -102,12 +102,26 @@ QString Touch(const QString &path, const QByteArray &contents)
     return path;
 }
 
+namespace {
+
+QStringList Column(QTreeWidget *list, int column)
+{
+    QStringList texts;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        texts << list->topLevelItem(i)->text(column);
+    return texts;
+}
+
+} // namespace
+
 QStringList Outputs(QTreeWidget *list)
 {
-    QStringList outputs;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        outputs << list->topLevelItem(i)->text(TConverterForm::OutputColumn);
-    return outputs;
+    return Column(list, TConverterForm::OutputColumn);
+}
+
+QStringList Captions(QTreeWidget *list)
+{
+    return Column(list, 0);
 }
 
 void MakeAudio(const QString &path, double seconds)

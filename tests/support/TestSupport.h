@@ -17,8 +17,9 @@ inline const QString kSuccessText =
 // Writes a small file at `path`, making its folder when needed; answers the path.
 QString Touch(const QString &path, const QByteArray &contents = "x");
 
-// The output column of every row.
+// The output column, or the path column, of every row.
 QStringList Outputs(QTreeWidget *list);
+QStringList Captions(QTreeWidget *list);
 
 // Drops files on a list as a file manager does: the addresses, or a URI list as raw bytes
 // (percent-encoded names need not be UTF-8).
