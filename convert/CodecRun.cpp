@@ -16,6 +16,7 @@
 #include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +48,10 @@ qint64 Nanoseconds(const struct timespec &time)
 {
     return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
 }
+
+// Set on every working file, so that a file of the user's that merely has such a name is
+// never taken for one.
+constexpr const char *kWorkingMark = "user.tolvane.working";
 
 // ".tolvane-" and letters and digits, with an output's extension: a working file's name.
 bool IsWorkingName(const QByteArray &name)
@@ -128,8 +133,10 @@ int TCodecRun::CreateWorkingFile(int folder, const QByteArray &ext)
                                 O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
             // Held locked as long as the run or its codec has it open: a working file nobody
-            // holds was left by a program that was killed.
+            // holds was left by a program that was killed. Where the file system keeps no
+            // mark, such a leftover stays, hidden.
             ::flock(fd, LOCK_EX | LOCK_NB);
+            ::fsetxattr(fd, kWorkingMark, "1", 1, 0);
             FWorking = fd;
             FWorkName = name;
             return 0;
@@ -317,7 +324,9 @@ void TCodecRun::RemoveAbandonedWorkingFiles(int folder)
         const int fd = ::openat(folder, name.constData(),
                                 O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         struct stat held, named;
+        char mark = 0;
         if (fd >= 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)
+            && ::fgetxattr(fd, kWorkingMark, &mark, 1) == 1 && mark == '1'
             && ::flock(fd, LOCK_EX | LOCK_NB) == 0
             && ::fstatat(folder, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0
             && SameFile(held, named))

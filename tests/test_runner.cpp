@@ -121,10 +121,13 @@ private slots:
         QTRY_COMPARE(batch->RunningCodecs(), 3);
         QCOMPARE(Entries(out.path()).size(), 3);
         {
-            // Another batch into the folder leaves the working files of one that runs.
+            // Another batch into the folder leaves the working files of one that runs, and a
+            // file of the user's that only has such a name.
+            Touch(out.filePath(".tolvane-mine.mp3"));
             const auto other = MakeBatch({}, out.path());
         }
-        QCOMPARE(Entries(out.path()).size(), 3);
+        QCOMPARE(Entries(out.path()).size(), 4);
+        QFile::remove(out.filePath(".tolvane-mine.mp3"));
         const qint64 first = batch->CurrentRun()->Process.processId();
         batch->Halt();
         QVERIFY(!ProcessAlive(first));
