@@ -291,8 +291,11 @@ bool TConverterForm::HandleListEvent(QTreeWidget *list, QEvent *event)
             drop->ignore();
             return true;
         }
-        DropFiles(list, paths);
         drop->acceptProposedAction();
+        // Added once the drop is over: a message about what could not be added must not hold
+        // the file manager's drag open until it is answered.
+        QMetaObject::invokeMethod(this, [this, list, paths] { DropFiles(list, paths); },
+                                  Qt::QueuedConnection);
         return true;
     }
     default:

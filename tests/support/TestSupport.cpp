@@ -38,6 +38,7 @@ void DropData(QTreeWidget *list, QMimeData &data)
     QCoreApplication::sendEvent(list->viewport(), &enter);
     QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(list->viewport(), &drop);
+    QCoreApplication::processEvents(); // the files are added once the drop is over
 }
 
 } // namespace
