@@ -282,12 +282,9 @@ private slots:
             paths << TConverterForm::RowPath(form.AMRListView->topLevelItem(row));
         std::sort(paths.begin(), paths.end());
         QCOMPARE(paths, QList<QByteArray>({utf8, other, latin1}));
-        DropUriList(form.AMRListView, "file://" + latin1.toPercentEncoding("/") + "\r\n");
-        QCOMPARE(form.AMRListView->topLevelItemCount(), 3);
         // A zero byte would end the name early for the system: "a.amr%00.mp3" is no file.
         DropUriList(form.AMRListView, "file://" + latin1.toPercentEncoding("/") + "%00.mp3\r\n");
         QCOMPARE(form.AMRListView->topLevelItemCount(), 3);
-        QCOMPARE(Selected(form.AMRListView), 0); // the row first added for it
         QVERIFY(seam.messages.isEmpty());
     }
 
@@ -322,11 +319,6 @@ private slots:
         QCOMPARE(seam.messages.first().caption, QString("INFORMATION"));
         QCOMPARE(seam.messages.first().details,
                  phone + "/locked: Permission denied\n" + phone + "/unsearchable/y.amr: Permission denied");
-
-        form.OpenFiles({QFile::encodeName(phone + "/locked/x.amr")});
-        QCOMPARE(seam.Texts().last(), QString("1 file or folder could not be added."));
-        form.OpenFiles({QFile::encodeName(ok)}); // all there: nothing to say
-        QCOMPARE(seam.messages.size(), 2);
     }
 };
 

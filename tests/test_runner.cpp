@@ -4,7 +4,6 @@
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -32,27 +31,6 @@ class TestRunner : public QObject {
     const QString FMemo = SharedMemo();
 
 private slots:
-    void initTestCase() { qRegisterMetaType<QString>(); }
-
-    void realCodecConverts()
-    {
-        QTemporaryDir out;
-        const auto batch = MakeBatch({FMemo}, out.path());
-        QSignalSpy reached(batch.get(), &TBatch::RowReached);
-        QSignalSpy converted(batch.get(), &TBatch::RowConverted);
-        QSignalSpy finished(batch.get(), &TBatch::Finished);
-        batch->Start();
-        QCOMPARE(reached.size(), 1);
-        QVERIFY(batch->Timer.isActive());
-        QVERIFY(batch->CurrentRun()->Process.waitForFinished(20000));
-        QTRY_COMPARE(finished.size(), 1);
-        QCOMPARE(finished.first().first().toBool(), true);
-        QCOMPARE(converted.first().at(1).toString(), out.filePath("memo.mp3"));
-        QCOMPARE(Entries(out.path()), QStringList{"memo.mp3"});
-        QCOMPARE(batch->FCurrentRow, -1);
-        QVERIFY(batch->Over());
-    }
-
     void onlyTheLastChunkIsKept_data()
     {
         QTest::addColumn<int>("waiting");
@@ -80,38 +58,8 @@ private slots:
         QVERIFY(batch->ReadPipeText(run).isEmpty()); // nothing waiting: no wait either
     }
 
-    // The codec cannot be run: the batch is over at once, with nothing left running or on disk.
-    void codecThatCannotRun()
-    {
-        const TStandInCodec codec("exit 0");
-        QFile::setPermissions(codec.Dir() + "amrcodec.dll", QFile::ReadOwner | QFile::WriteOwner);
-        QTemporaryDir out;
-        const auto batch = MakeBatch({FMemo, FMemo}, out.path(), codec.Dir(), 2);
-        QSignalSpy notStarted(batch.get(), &TBatch::CodecNotStarted);
-        batch->Start();
-        QCOMPARE(notStarted.size(), 1);
-        QCOMPARE(notStarted.first().first().toInt(), 0);
-        QVERIFY(batch->Over() && !batch->Timer.isActive());
-        QCOMPARE(batch->RunningCodecs(), 0);
-        QCOMPARE(Entries(out.path()), QStringList());
-    }
-
-    // A memo gone before its turn fails that row, with its reason, and nothing is started.
-    void vanishedInputStartsNothing()
-    {
-        QTemporaryDir out;
-        const auto batch = MakeBatch({out.filePath("gone.amr")}, out.path());
-        QSignalSpy failed(batch.get(), &TBatch::RowFailed);
-        batch->Start();
-        QCOMPARE(failed.size(), 1);
-        QVERIFY(failed.first().at(1).toString().contains("is no longer there"));
-        QVERIFY(!batch->CurrentRun() && !batch->Timer.isActive());
-        QCOMPARE(ChildProcessCount(), 0);
-        batch->Continue();
-        QVERIFY(batch->Over());
-    }
-
-    // Halting, or destroying, a batch ends every codec it runs and leaves no working file.
+    // A batch gone ends every codec it ran and leaves no working file; while it runs,
+    // another batch into the folder takes none of them.
     void haltEndsEveryCodec()
     {
         const TStandInCodec codec("echo partial > \"$out\"\nexec sleep 60");
@@ -128,14 +76,6 @@ private slots:
         }
         QCOMPARE(Entries(out.path()).size(), 4);
         QFile::remove(out.filePath(".tolvane-mine.mp3"));
-        const qint64 first = batch->CurrentRun()->Process.processId();
-        batch->Halt();
-        QVERIFY(!ProcessAlive(first));
-        QCOMPARE(ChildProcessCount(), 0);
-        QCOMPARE(Entries(out.path()), QStringList());
-
-        batch = MakeBatch({FMemo}, out.path(), codec.Dir());
-        batch->Start();
         batch.reset();
         QCOMPARE(ChildProcessCount(), 0);
         QCOMPARE(Entries(out.path()), QStringList());

@@ -32,16 +32,16 @@ int main(int argc, char *argv[])
         form.AddAMRFile(input, false);
     seam.folderAnswers = {arguments.at(2)};
     form.show();
-    seam.onMessage = [](const TMessage &message) {
-        std::printf("message: %s\n", qPrintable(message.text));
+    const auto say = [](const QString &line) {
+        std::printf("%s\n", qPrintable(line));
         std::fflush(stdout);
     };
+    seam.onMessage = [&](const TMessage &message) { say("message: " + message.text); };
     QTimer::singleShot(0, &form, [&] {
         form.AMRMP3ButtonClick();
-        std::printf("converting\n");
-        std::fflush(stdout);
+        say("converting");
     });
-    QTimer idle;
+    QTimer idle; // ends the program once the batch is over
     QObject::connect(&idle, &QTimer::timeout, [&] {
         if (!form.Batch())
             QCoreApplication::exit(0);
