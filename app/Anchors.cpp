@@ -1,3 +1,4 @@
+// Anchored and mirrored placement of the window's controls.
 #include "app/Anchors.h"
 
 #include <QEvent>

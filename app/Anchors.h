@@ -1,3 +1,4 @@
+// Anchored placement: controls keep their distances to the edges they are anchored to.
 #pragma once
 
 #include <QObject>

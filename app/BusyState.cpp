@@ -1,3 +1,4 @@
+// Idle and busy: the switch between them and where the status panel goes.
 #include "app/BusyState.h"
 
 #include "app/ConverterForm.h"
@@ -46,6 +47,7 @@ void TConverterForm::EnableControls(bool enabled)
             QGuiApplication::restoreOverrideCursor();
         FBusyCursor = false;
         LogPanel->hide();
+        ShowAdding(Adding());
     } else {
         if (!FBusyCursor)
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);

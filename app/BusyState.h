@@ -1,3 +1,4 @@
+// Idle and busy: the status panel, which is the busy flag, and where it goes.
 #pragma once
 
 #include <QLabel>

@@ -1,7 +1,10 @@
+// The window's creation, its own events and its end.
 #include "app/ConverterForm.h"
 
+#include "app/ListView.h"
 #include "app/ModalSeam.h"
-#include "app/Paths.h"
+#include "lists/FileAdder.h"
+#include "lists/Paths.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -10,12 +13,17 @@
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QThread>
-#include <QTreeWidget>
 
 TConverterForm::TConverterForm(TModalSeam &seam, QWidget *parent)
     : QWidget(parent), FSeam(seam)
 {
     FBatchOptions.codecs = std::max(1, QThread::idealThreadCount());
+    FAMRList = new TConversionList(TDirection::AmrToMp3, this);
+    FMP3List = new TConversionList(TDirection::Mp3ToAmr, this);
+    FAdder = new TFileAdder(this);
+    connect(FAdder, &TFileAdder::Found, this, &TConverterForm::ShowFound);
+    connect(FAdder, &TFileAdder::Done, this, &TConverterForm::ShowAddDone);
+    connect(FAdder, &TFileAdder::BusyChanged, this, &TConverterForm::ShowAdding);
     BuildLayout();
     FormCreate();
 }
@@ -45,9 +53,11 @@ void TConverterForm::FormResize()
 
 // Runs when the window closes and again when it is destroyed; the second time finds
 // nothing left to do. A file being converted is never left half-written: the batch ends
-// every codec and removes its working files, and keeps what it has published.
+// every codec and removes its working files, and keeps what it has published. A walk still
+// looking at a mount that does not answer is left behind.
 void TConverterForm::FormDestroy()
 {
+    FAdder->Stop();
     FBatch.reset();
     if (FBusyCursor)
         QGuiApplication::restoreOverrideCursor();
@@ -64,9 +74,14 @@ TDirection TConverterForm::ActiveDirection() const
     return PageControl->currentIndex() == 1 ? TDirection::Mp3ToAmr : TDirection::AmrToMp3;
 }
 
-QTreeWidget *TConverterForm::ListOf(TDirection direction) const
+TConversionListView *TConverterForm::ViewOf(TDirection direction) const
 {
     return direction == TDirection::Mp3ToAmr ? MP3ListView : AMRListView;
+}
+
+TConversionList *TConverterForm::ListOf(TDirection direction) const
+{
+    return direction == TDirection::Mp3ToAmr ? FMP3List : FAMRList;
 }
 
 bool TConverterForm::ShowMessage(const QString &text, const QString &caption,
@@ -99,7 +114,7 @@ void TConverterForm::showEvent(QShowEvent *event)
     PlacePanel();
 }
 
-// Closing the window ends the program, also in the middle of a batch.
+// Closing the window ends the program, also in the middle of a batch or a walk.
 void TConverterForm::closeEvent(QCloseEvent *event)
 {
     FClosed = true;
@@ -114,9 +129,14 @@ bool TConverterForm::eventFilter(QObject *watched, QEvent *event)
         WebLabelClick();
         return true;
     }
-    for (QTreeWidget *list : {AMRListView, MP3ListView}) {
-        if (list && watched == list->viewport() && HandleListEvent(list, event))
-            return true;
-    }
     return QWidget::eventFilter(watched, event);
+}
+
+// Escape ends what runs: a walk, keeping what it found, or else the batch.
+void TConverterForm::EscapePressed()
+{
+    if (Adding())
+        FAdder->Stop();
+    else
+        StopButtonClick();
 }

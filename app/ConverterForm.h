@@ -1,12 +1,15 @@
+// The one window, TConverterForm: its controls, the design's handlers and what it shows of
+// the engine's lists, adds and batches.
 #pragma once
 
-#include "app/Direction.h"
 #include "convert/Batch.h"
+#include "lists/ConversionList.h"
+#include "lists/Direction.h"
 
 #include <QMessageBox>
+#include <QPersistentModelIndex>
 #include <QWidget>
 
-#include <memory>
 #include <optional>
 
 class QFileDialog;
@@ -14,21 +17,24 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
-class QTreeWidget;
-class QTreeWidgetItem;
+struct TAddRequest;
 class TAnchors;
-struct TFolderProblem;
+class TConversionListView;
+class TFileAdder;
 class TModalSeam;
-class TRowIndex;
+struct TFolderProblem;
+struct TFoundFile;
 
 // The product's home page, shown and opened by the web label, and the application id made
 // from it (its desktop entry, icon and metadata are named after it).
 inline constexpr const char *kWebAddress = "https://tolvane.example/";
 inline constexpr const char *kApplicationId = "example.tolvane.Tolvane";
 
-// The one window. Its handlers are split over the source folders by subsystem: app/
-// (window, idle and busy), lists/, convert/. A batch is an object of its own (TBatch) that
-// the window starts, shows and stops.
+// The window's handlers are split over app/ by subsystem: this file and FormLayout.cpp (the
+// window), BusyState.cpp (idle and busy), ListHandlers.cpp (the lists), ConvertHandlers.cpp
+// (the Convert buttons) and BatchView.cpp (a running batch). The lists' rows live in the
+// engine's models, adds are made by its worker and a batch is an object of its own: the
+// window shows them and talks to them by signals.
 class TConverterForm : public QWidget {
     Q_OBJECT
 
@@ -42,11 +48,11 @@ public:
     QTabWidget *PageControl = nullptr;
     QWidget *TabSheet1 = nullptr;
     QWidget *TabSheet2 = nullptr;
-    QTreeWidget *AMRListView = nullptr;
+    TConversionListView *AMRListView = nullptr;
     QPushButton *AMRAddButton = nullptr;
     QPushButton *AMRDeleteButton = nullptr;
     QPushButton *AMRMP3Button = nullptr;
-    QTreeWidget *MP3ListView = nullptr;
+    TConversionListView *MP3ListView = nullptr;
     QPushButton *MP3AddButton = nullptr;
     QPushButton *MP3DeleteButton = nullptr;
     QPushButton *MP3AMRButton = nullptr;
@@ -63,15 +69,19 @@ public:
     TBatchOptions FBatchOptions;
 
     // Column of a row that holds its output path.
-    static constexpr int OutputColumn = 2;
+    static constexpr int OutputColumn = TConversionList::OutputColumn;
 
-    // The batch being shown, if any.
-    TBatch *Batch() const { return FBatch.get(); }
+    // Whether a batch is being shown, and whether an add is still looking at files.
+    bool BatchRunning() const { return bool(FBatch); }
+    bool Adding() const;
+    TDirection ActiveDirection() const;
+    TConversionListView *ViewOf(TDirection direction) const;
+    TConversionList *ListOf(TDirection direction) const;
     // The status panel's text: a file starting, or how much of its output is written.
     static QString StatusText(const std::optional<QString> &size);
     static constexpr const char *kWidestProgress = "99999kb";
 
-    // app/
+    // The window (app/).
     void FormCreate();
     void FormResize();
     void FormDestroy();
@@ -79,23 +89,19 @@ public:
     void EnableControls(bool enabled);
     bool IsBusy() const;
     void StopButtonClick();
-    TDirection ActiveDirection() const;
-    QTreeWidget *ListOf(TDirection direction) const;
 
-    // lists/
+    // The lists (2.1 of the design, on the window's side of the engine).
     void AMRAddButtonClick();
     void MP3AddButtonClick();
     void AddAMRFile(const QString &path, bool select);
     void AddMP3File(const QString &path, bool select);
-    bool FindRowByPath(QTreeWidget *list, const QString &path);
+    bool FindRowByPath(TConversionListView *list, const QString &path);
     void AMRDeleteButtonClick();
     void MP3DeleteButtonClick();
-    void DropFiles(QTreeWidget *list, const QList<QByteArray> &paths);
+    void DropFiles(TDirection page, const QList<QByteArray> &paths);
     void OpenFiles(const QList<QByteArray> &arguments);
-    // The file a row stands for, as the file system names it.
-    static QByteArray RowPath(const QTreeWidgetItem *row);
 
-    // convert/
+    // The Convert buttons (3.3 of the design, on the window's side).
     void AMRMP3ButtonClick();
     void MP3AMRButtonClick();
     bool CheckCodecFiles();
@@ -116,30 +122,37 @@ private:
     bool ShowMessage(const QString &text, const QString &caption, QMessageBox::Icon icon,
                      const QString &details = QString(), const QString &checkBox = QString());
     void PlacePanel();
+    void EscapePressed();
 
-    // Files bound for lists, as the file system names them, in the order they are to be
-    // added.
-    using TFileRows = QList<std::pair<QTreeWidget *, QByteArray>>;
-    QTreeWidget *AddFiles(const TFileRows &files, bool select, QStringList *problems);
-    void AddFiles(QTreeWidget *list, const QStringList &paths);
-    QTreeWidget *AddFound(const TFileRows &files, const QList<TFolderProblem> &unread);
-    void ReportUnadded(const QStringList &problems);
+    // Adds: what each one in the worker's queue is for.
+    struct TPendingAdd {
+        std::optional<TDirection> page; // nothing: each file to the page of its kind
+        bool select = true;
+        bool report = true;   // whether what could not be looked at is said
+        bool showPage = false; // show the page of the first file added
+        bool proposeFolders = true; // each new file's folder becomes the proposed output folder
+    };
+    void StartAdd(TAddRequest request, const TPendingAdd &add);
+    void AddPicked(TDirection page, const QStringList &paths);
+    void AddOneFile(TDirection page, const QString &path, bool select);
+    void ShowFound(quint64 add, const QList<TFoundFile> &files);
+    void ShowAddDone(quint64 add, const QList<TFolderProblem> &problems);
+    void ShowAdding(bool adding);
+    void DeleteSelectedRow(TDirection direction);
+    void SetOutputDir(const QByteArray &folder);
     // One line of a list of what failed: a file or folder and why.
     static QString ReasonLine(const QString &what, const QString &why);
-    bool FindRow(QTreeWidget *list, const QByteArray &path);
-    void DeleteSelectedRow(TDirection direction);
-    bool HandleListEvent(QTreeWidget *list, QEvent *event);
-    void SetOutputDir(const QByteArray &folder);
 
     void ConvertPage(TDirection direction);
     void StartBatch(TBatchJob job);
     void ShowRowReached(int row);
-    void ShowRowConverted(int row, const QString &output);
+    void ShowRowConverted(int row, const QByteArray &output);
     void ShowRowFailed(int row, const QString &reason, const QString &details);
     void ShowCodecNotStarted(const QString &details);
     void ShowBatchEnd(bool lastRowConverted);
     void EndBatch();
-    QTreeWidgetItem *BatchRow(int row) const;
+    // The list row a batch row stands in, -1 when it is gone.
+    int BatchRow(int row) const;
 
     // The failures of the batch shown: each in its message until the user asks for no more,
     // then all of them in one at the end; every failed row marked with its reason.
@@ -153,12 +166,17 @@ private:
 
     TModalSeam &FSeam;
     TAnchors *FAnchors = nullptr;
-    TRowIndex *FAMRRows = nullptr; // the rows of each list by path
-    TRowIndex *FMP3Rows = nullptr;
+    TConversionList *FAMRList = nullptr;
+    TConversionList *FMP3List = nullptr;
+    TFileAdder *FAdder = nullptr;
+    QHash<quint64, TPendingAdd> FAdds;
     bool FBusyCursor = false;
     bool FClosed = false;
     // The folder of FOutputDir as the file system names it, when it came from a file added.
     QByteArray FOutputDirNative;
-    std::unique_ptr<TBatch> FBatch;
+    TBatchPtr FBatch;
+    quint64 FBatchSerial = 0; // tells the batch shown from one halted before
+    TDirection FBatchDirection = TDirection::AmrToMp3;
+    QList<QPersistentModelIndex> FBatchRows; // the list rows of the batch's rows
     TFailureReport FFailures;
 };

@@ -1,3 +1,4 @@
+// Signals handed to the event loop through a pipe, and turned into a closed window.
 #include "app/Endings.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// Endings from outside: a logout, a closed terminal or a plain kill close the window.
 #pragma once
 
 class QWidget;

@@ -2,8 +2,7 @@
 #include "app/Anchors.h"
 #include "app/BusyState.h"
 #include "app/ConverterForm.h"
-#include "lists/PathDelegate.h"
-#include "lists/RowIndex.h"
+#include "app/ListView.h"
 
 #include <QFileDialog>
 #include <QHeaderView>
@@ -14,7 +13,6 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTreeWidget>
 
 namespace {
 
@@ -35,13 +33,6 @@ int RoomFor(const QPushButton *button)
     return button->fontMetrics().horizontalAdvance(button->text())
         + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
         + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + kTextPadding;
-}
-
-// The width a list's column needs to show the whole of its header.
-int RoomFor(const QTreeWidget *list, int column)
-{
-    return list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column))
-        + 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list) + kTextPadding;
 }
 
 QFileDialog *MakeOpenDialog(QWidget *owner, const QStringList &filters, const QString &suffix)
@@ -97,23 +88,21 @@ void TConverterForm::BuildLayout()
                     kClientSize);
 
     struct TPageLayout {
+        TDirection direction;
         QWidget *&sheet;
-        const char *caption, *fileHeader, *outputHeader, *addCaption, *convertCaption;
-        QTreeWidget *&list;
-        TRowIndex *&rows;
+        const char *caption, *addCaption, *convertCaption;
+        TConversionListView *&list;
         QPushButton *&add, *&remove, *&convert;
         void (TConverterForm::*onAdd)(), (TConverterForm::*onDelete)(),
             (TConverterForm::*onConvert)();
     };
     const TPageLayout pages[] = {
-        {TabSheet1, QT_TR_NOOP("AMR to MP3"), QT_TR_NOOP("AMR Audio File"),
-         QT_TR_NOOP("Output MP3 File"), QT_TR_NOOP("Add AMR Audio"), QT_TR_NOOP("Convert to MP3"),
-         AMRListView, FAMRRows, AMRAddButton, AMRDeleteButton, AMRMP3Button,
+        {TDirection::AmrToMp3, TabSheet1, QT_TR_NOOP("AMR to MP3"), QT_TR_NOOP("Add AMR Audio"),
+         QT_TR_NOOP("Convert to MP3"), AMRListView, AMRAddButton, AMRDeleteButton, AMRMP3Button,
          &TConverterForm::AMRAddButtonClick, &TConverterForm::AMRDeleteButtonClick,
          &TConverterForm::AMRMP3ButtonClick},
-        {TabSheet2, QT_TR_NOOP("MP3 to AMR"), QT_TR_NOOP("MP3 Audio File"),
-         QT_TR_NOOP("Output AMR File"), QT_TR_NOOP("Add MP3 Audio"), QT_TR_NOOP("Convert to AMR"),
-         MP3ListView, FMP3Rows, MP3AddButton, MP3DeleteButton, MP3AMRButton,
+        {TDirection::Mp3ToAmr, TabSheet2, QT_TR_NOOP("MP3 to AMR"), QT_TR_NOOP("Add MP3 Audio"),
+         QT_TR_NOOP("Convert to AMR"), MP3ListView, MP3AddButton, MP3DeleteButton, MP3AMRButton,
          &TConverterForm::MP3AddButtonClick, &TConverterForm::MP3DeleteButtonClick,
          &TConverterForm::MP3AMRButtonClick},
     };
@@ -122,29 +111,16 @@ void TConverterForm::BuildLayout()
         page.sheet->resize(kPageSize);
         PageControl->addTab(page.sheet, tr(page.caption));
 
-        QTreeWidget *list = page.list = new QTreeWidget(page.sheet);
-        list->setHeaderLabels({tr(page.fileHeader), tr("File Size"), tr(page.outputHeader)});
-        list->header()->setStretchLastSection(false);
-        // A header whose translation needs more room than the design's width gets it.
-        const int widths[] = {180, 80, 160};
-        for (int column = 0; column < 3; ++column)
-            list->setColumnWidth(column, std::max(widths[column], RoomFor(list, column)));
-        list->setRootIsDecorated(false);
-        list->setUniformRowHeights(true);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setSelectionBehavior(QAbstractItemView::SelectRows);
-        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        // Long paths keep their file names in view; the whole text shows on hover.
-        list->setTextElideMode(Qt::ElideMiddle);
-        auto *paths = new TPathDelegate(list);
-        list->setItemDelegateForColumn(0, paths);
-        list->setItemDelegateForColumn(OutputColumn, paths);
-        page.rows = new TRowIndex(list);
+        TConversionListView *list = page.list = new TConversionListView(page.sheet);
+        list->SetList(ListOf(page.direction));
+        list->acceptsDrops = [this] { return !IsBusy() && !FBatch; };
+        connect(list, &TConversionListView::FilesDropped, this,
+                [this, direction = page.direction](const QList<QByteArray> &paths) {
+                    DropFiles(direction, paths);
+                });
         auto *deleteKey = new QShortcut(QKeySequence::Delete, list, nullptr, nullptr,
                                         Qt::WidgetWithChildrenShortcut);
         connect(deleteKey, &QShortcut::activated, this, page.onDelete);
-        list->viewport()->setAcceptDrops(true);
-        list->viewport()->installEventFilter(this);
         FAnchors->Place(list, {12, 12, 450, 208},
                         Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge, kPageSize);
 
@@ -203,7 +179,7 @@ void TConverterForm::BuildLayout()
     LogPanel->hide();
 
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &TConverterForm::StopButtonClick);
+    connect(escape, &QShortcut::activated, this, &TConverterForm::EscapePressed);
     // The desktop's Quit keys, and Ctrl+Q where the platform names none (it is the one every
     // Linux desktop uses).
     QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);

@@ -1,3 +1,4 @@
+// The real dialogs, message boxes and browser.
 #include "app/ModalSeam.h"
 
 #include <QCheckBox>
@@ -24,6 +25,8 @@ std::optional<QString> TDesktopSeam::ChooseFolder(QWidget *owner, const QString 
 bool TDesktopSeam::ShowMessage(QWidget *owner, const TMessage &message)
 {
     QMessageBox box(message.icon, message.caption, message.text, QMessageBox::Ok, owner);
+    // Texts hold file names, which may look like markup: shown as they are.
+    box.setTextFormat(Qt::PlainText);
     if (!message.details.isEmpty())
         box.setDetailedText(message.details);
     if (!message.checkBox.isEmpty())

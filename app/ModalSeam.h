@@ -1,3 +1,5 @@
+// The seam through which everything modal passes: dialogs, the folder chooser, message
+// boxes and the browser; tests put a scripted one in its place.
 #pragma once
 
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// Loading the translations: Qt's own, English behind every language, the user's own.
 #include "app/Translations.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// The program's translations and Qt's own, for the user's languages.
 #pragma once
 
 #include <QList>

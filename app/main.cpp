@@ -1,11 +1,16 @@
+// The program's entry: the application, its translations, the window, files named at start.
 #include "app/ConverterForm.h"
 #include "app/Endings.h"
 #include "app/ModalSeam.h"
 #include "app/Translations.h"
+#include "lists/Background.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
@@ -32,5 +37,14 @@ int main(int argc, char *argv[])
     // stand on, and a signal meanwhile ends the program as it would at any other time.
     if (!files.isEmpty())
         QTimer::singleShot(0, &form, [&form, files] { form.OpenFiles(files); });
-    return application.exec();
+    const int code = application.exec();
+    form.FormDestroy();
+    // A batch's thread gets the time to remove its working files. A walk stuck on a mount
+    // that never answers is not waited for: the program ends at once, without the
+    // destructors that thread could still be using.
+    if (!Background::Settle(3000)) {
+        std::fflush(nullptr);
+        ::_exit(code);
+    }
+    return code;
 }

@@ -1,6 +1,7 @@
+// What the program relies on of the codec: its files, its arguments and what it says.
 #pragma once
 
-#include "app/Direction.h"
+#include "lists/Direction.h"
 
 #include <QStringList>
 
@@ -20,6 +21,10 @@ QStringList CodecArguments(TDirection direction, const QString &input, const QSt
 // and still exits with 0, leaving a truncated file. Only the codec's own error lines count:
 // what it merely repeats (a file's tags, say) never does.
 bool ReportsWriteFailure(const QString &consoleText);
+
+// Whether the codec said it wrote no sound: a recording that holds none (a phone's memo cut
+// off after its header) gives a file of headers alone, and ffmpeg exits with 0 all the same.
+bool ReportsNoSound(const QString &consoleText);
 
 // The codec's console text as a person reads it: without the level tag of each line.
 QString WithoutLevelTags(const QString &consoleText);

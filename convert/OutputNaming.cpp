@@ -1,6 +1,7 @@
+// The naming rule: extensions, numbers, names that fit the file system's length and cards.
 #include "convert/OutputNaming.h"
 
-#include "app/Paths.h"
+#include "lists/Paths.h"
 
 #include <QStringDecoder>
 #include <QTextBoundaryFinder>
@@ -36,19 +37,32 @@ QByteArray FitFileName(const QByteArray &stem, const QByteArray &tail, int nameM
     return QByteArray();
 }
 
-QByteArray MakeOutputFileName(const QByteArray &folder, const QByteArray &name,
-                              const QByteArray &ext, const TNameTaken &taken, int nameMax)
+QByteArray FitForCards(const QByteArray &name)
 {
-    const QByteArray separator = folder.endsWith('/') ? QByteArray() : QByteArray("/");
-    const QByteArray stem = ChangeFileExt(FileNamePart(name), QByteArray());
-    for (int i = 0; i <= kMaxOutputNumber; ++i) {
-        const QByteArray number = i == 0 ? QByteArray() : '(' + QByteArray::number(i) + ')';
-        const QByteArray fitted = FitFileName(stem, number + ext, nameMax);
-        if (fitted.isEmpty())
-            return QByteArray(); // longer numbers fit no better
-        const QByteArray candidate = folder + separator + fitted;
-        if (!taken(candidate))
-            return candidate;
+    QByteArray fitted = name;
+    for (char &c : fitted) {
+        if (static_cast<unsigned char>(c) < 0x20 || QByteArrayView("\\:*?\"<>|").contains(c))
+            c = '_';
     }
-    return QByteArray();
+    for (qsizetype at = fitted.size() - 1; at >= 0 && (fitted.at(at) == '.' || fitted.at(at) == ' '); --at)
+        fitted[at] = '_';
+    return fitted;
+}
+
+TOutputName MakeOutputFileName(const QByteArray &folder, const QByteArray &name,
+                               const QByteArray &ext, const TNameTaken &taken, int nameMax,
+                               int from, bool fitForCards)
+{
+    const QByteArray stem = ChangeFileExt(FileNamePart(name), QByteArray());
+    for (int i = std::max(from, 0); i <= kMaxOutputNumber; ++i) {
+        const QByteArray number = i == 0 ? QByteArray() : '(' + QByteArray::number(i) + ')';
+        QByteArray fitted = FitFileName(stem, number + ext, nameMax);
+        if (fitted.isEmpty())
+            return {}; // longer numbers fit no better
+        if (fitForCards)
+            fitted = FitForCards(fitted);
+        if (!taken(fitted))
+            return {JoinPath(folder, fitted), i};
+    }
+    return {};
 }

@@ -1,15 +1,13 @@
 // Starting the codec for the rows a batch reaches, and reading what it writes. The current
 // row's codec is the one the window shows; the rows after it convert ahead meanwhile on the
 // other cores, each into a working file of its own, so that no row waits for another's name.
-#include "app/Paths.h"
 #include "convert/Batch.h"
 #include "convert/CodecContract.h"
+#include "convert/OutputFolders.h"
+#include "lists/Paths.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -18,39 +16,6 @@ namespace {
 constexpr int kAheadPerCodec = 4;
 
 } // namespace
-
-TBatch::TBatch(TBatchJob job, TBatchOptions options, QObject *parent)
-    : QObject(parent), FJob(std::move(job)), FOptions(options)
-{
-    FOptions.codecs = std::max(1, FOptions.codecs);
-    Timer.setInterval(FOptions.tickInterval);
-    connect(&Timer, &QTimer::timeout, this, &TBatch::TimerTimer);
-    FPromptTick.setSingleShot(true);
-    FPromptTick.setInterval(0);
-    connect(&FPromptTick, &QTimer::timeout, this, [this] {
-        if (Timer.isActive())
-            TimerTimer();
-    });
-    FLookAheadTick.setSingleShot(true);
-    FLookAheadTick.setInterval(0);
-    connect(&FLookAheadTick, &QTimer::timeout, this, &TBatch::TopUpLookAhead);
-    // Held open, the folder stays the one chosen even if its path is renamed meanwhile.
-    FFolder = ::open(FJob.outputDir.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (FFolder < 0) {
-        FFolderError = errno;
-    } else {
-        const long nameMax = ::fpathconf(FFolder, _PC_NAME_MAX);
-        FNameMax = nameMax > 0 ? int(std::min<long>(nameMax, INT_MAX)) : NAME_MAX;
-        TCodecRun::RemoveAbandonedWorkingFiles(FFolder);
-    }
-}
-
-TBatch::~TBatch()
-{
-    Halt();
-    if (FFolder >= 0)
-        ::close(FFolder);
-}
 
 TCodecRun *TBatch::CurrentRun() const
 {
@@ -64,22 +29,18 @@ int TBatch::RunningCodecs() const
                              [](const auto &entry) { return entry.second->Runs(); }));
 }
 
-QByteArray TBatch::OutputExtension() const
-{
-    return TextsOf(FJob.direction).outputExtension;
-}
-
-// A run with its memo open and its working file made, or nothing with the errno of what
-// failed.
+// A run with its memo open and its working file made (in the output folder: a row of a
+// kept tree moves into its own folder only once it is whole), or nothing with the errno of
+// what failed.
 std::unique_ptr<TCodecRun> TBatch::OpenRun(int row, int *inputError, int *workingError)
 {
-    auto run = std::make_unique<TCodecRun>(row);
-    *inputError = run->OpenInput(FJob.inputs.at(row));
+    auto run = std::make_unique<TCodecRun>(row, *FReaper);
+    *inputError = run->OpenInput(FJob.rows.at(row).path);
     *workingError = 0;
     if (*inputError != 0)
         return nullptr;
-    *workingError = FFolder < 0 ? FFolderError
-                                : run->CreateWorkingFile(FFolder, OutputExtension());
+    const TOutputFolders::TFolder &root = FFolders->Root();
+    *workingError = root.fd < 0 ? root.error : run->CreateWorkingFile(root.fd, root.path);
     return *workingError == 0 ? std::move(run) : nullptr;
 }
 
@@ -87,22 +48,17 @@ bool TBatch::StartRun(TCodecRun &run)
 {
     // Once a codec has ended, the tick that judges its file need not wait for the next second,
     // and a core is free for the next row.
-    connect(&run.Process, &QProcess::finished, this, [this, row = run.Row] {
+    connect(&run.Process(), &QProcess::finished, this, [this, row = run.Row] {
         if (row == FCurrentRow && FStage == TStage::Running)
             BringTickForward();
-        FLookAheadTick.start();
+        if (FStage != TStage::Over)
+            FLookAheadTick.start();
     });
     return run.Start(FJob.exeDir + QString::fromLatin1(kCodecProgram),
                      CodecArguments(FJob.direction, run.InputArgument(), run.OutputArgument()));
 }
 
-void TBatch::BringTickForward()
-{
-    if (Timer.isActive())
-        FPromptTick.start();
-}
-
-TStartResult TBatch::StartDecoding(QString *why)
+TBatch::TStart TBatch::StartDecoding(QString *why)
 {
     const int row = FCurrentRow;
     int inputError = 0;
@@ -117,17 +73,17 @@ TStartResult TBatch::StartDecoding(QString *why)
         else
             *why = tr("Can't create a file in \"%1\": %2.")
                        .arg(ShownPath(FJob.outputDir), ErrorText(workingError));
-        return TStartResult::NotStarted;
+        return TStart::RowFailed;
     }
     if (!StartRun(*run)) {
-        const QString details = run->Process.errorString();
+        const QString details = run->Process().errorString();
         run.reset();
-        Halt(); // no codec, no working file is left behind
+        EndRuns(); // no codec, no working file is left behind
         emit CodecNotStarted(row, details);
-        return TStartResult::FailedToStart;
+        return TStart::BatchOver;
     }
     FRuns[row] = std::move(run);
-    return TStartResult::Started;
+    return TStart::Running;
 }
 
 // Starts rows after the current one while cores are free. A row that cannot start now (its
@@ -137,7 +93,7 @@ void TBatch::TopUpLookAhead()
 {
     if (FStage == TStage::Ready || FStage == TStage::Over || FOptions.codecs < 2)
         return;
-    const int rows = int(FJob.inputs.size());
+    const int rows = int(FJob.rows.size());
     const int aheadLimit = kAheadPerCodec * (FOptions.codecs - 1);
     FNextAhead = std::max(FNextAhead, FCurrentRow + 1);
     while (FNextAhead < rows && RunningCodecs() < FOptions.codecs
@@ -158,8 +114,8 @@ void TBatch::TopUpLookAhead()
 QString TBatch::ReadPipeText(TCodecRun &run)
 {
     QByteArray chunk;
-    while (run.Process.bytesAvailable() > 0) {
-        chunk = run.Process.read(FReadChunk);
+    while (run.Process().bytesAvailable() > 0) {
+        chunk = run.Process().read(FReadChunk);
         run.Keep(chunk);
         if (chunk.size() < qsizetype(FReadChunk))
             break;

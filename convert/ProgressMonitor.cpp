@@ -1,31 +1,17 @@
 // The timer-driven monitor: each tick shows the current row's progress or, once its codec
 // has gone quiet and ended, judges its file, publishes it and moves the batch on.
-#include "app/Paths.h"
 #include "convert/Batch.h"
 #include "convert/CodecContract.h"
 #include "convert/ProgressText.h"
+#include "lists/Paths.h"
 
-namespace {
-
-// Clears the tick's guard however the tick ends.
-class TTickGuard {
-public:
-    explicit TTickGuard(bool &flag) : FFlag(flag) { FFlag = true; }
-    ~TTickGuard() { FFlag = false; }
-    TTickGuard(const TTickGuard &) = delete;
-    TTickGuard &operator=(const TTickGuard &) = delete;
-
-private:
-    bool &FFlag;
-};
-
-} // namespace
+#include <QScopedValueRollback>
 
 void TBatch::TimerTimer()
 {
     if (FTicking)
         return;
-    const TTickGuard guard(FTicking);
+    const QScopedValueRollback guard(FTicking, true);
     TCodecRun *run = FStage == TStage::Running ? CurrentRun() : nullptr;
     if (!run)
         return;
@@ -42,33 +28,42 @@ void TBatch::TimerTimer()
         BringTickForward();
 }
 
+void TBatch::BringTickForward()
+{
+    if (Timer.isActive())
+        FPromptTick.start();
+}
+
+qint64 TBatch::FileSizeOf(TCodecRun &run) const
+{
+    return run.Working().Size();
+}
+
 // Judges the current row's file. A whole one is dated as its memo and published; anything
 // else is removed and the row fails.
 void TBatch::FinishFile(TCodecRun &run)
 {
     Timer.stop();
     FPromptTick.stop();
-    run.End();
     const int row = FCurrentRow;
     QString failure = WhyFileFailed(run);
-    QString output;
     if (failure.isEmpty()) {
         // Where the dates are refused the file is still whole.
-        run.CopyInputTimes();
-        output = MakeOutputFileName(run, &failure);
+        run.Working().CopyTimesFrom(run.Input());
+        FOutputPath = PublishOutput(run, &failure);
     }
     if (failure.isEmpty()) {
-        FLastConverted = row == FJob.inputs.size() - 1;
+        FLastConverted = row == FJob.rows.size() - 1;
         FRuns.erase(row);
-        emit RowConverted(row, output);
+        emit RowConverted(row, FOutputPath);
         StartRowsFrom(row + 1);
         return;
     }
     QString details = failure + u'\n';
-    const QByteArray working = run.WorkingName();
-    if (const int error = run.RemoveWorkingFile()) {
+    const QByteArray working = run.Working().Path();
+    if (const int error = run.Working().Remove()) {
         details += tr("The damaged file \"%1\" is left on disk: it could not be removed (%2).")
-                       .arg(ShownPath(FJob.outputDir + '/' + working), ErrorText(error))
+                       .arg(ShownPath(working), ErrorText(error))
                  + u'\n';
     }
     details += run.LastWords();
@@ -78,52 +73,23 @@ void TBatch::FinishFile(TCodecRun &run)
 
 // Why the codec's file is no result, or nothing when it is whole. A codec that was killed,
 // that says it failed, or that could not write everything (ffmpeg exits with 0 on a full
-// disk) leaves a truncated file whatever its size.
-QString TBatch::WhyFileFailed(const TCodecRun &run) const
+// disk) leaves a truncated file whatever its size; one that found no sound leaves headers
+// alone.
+QString TBatch::WhyFileFailed(TCodecRun &run) const
 {
-    if (run.Process.exitStatus() == QProcess::CrashExit)
-        return tr("The codec was stopped by signal %1.").arg(run.Process.exitCode());
-    if (run.Process.exitCode() != 0)
-        return tr("The codec ended with exit code %1.").arg(run.Process.exitCode());
-    if (ReportsWriteFailure(QString::fromLocal8Bit(run.Tail())))
+    const QProcess &process = run.Process();
+    if (process.exitStatus() == QProcess::CrashExit)
+        return tr("The codec was stopped by signal %1.").arg(process.exitCode());
+    if (process.exitCode() != 0)
+        return tr("The codec ended with exit code %1.").arg(process.exitCode());
+    const QString said = QString::fromLocal8Bit(run.Tail());
+    if (ReportsWriteFailure(said))
         return tr("The codec could not write the whole file.");
-    if (!run.WorkingFileThere())
+    if (ReportsNoSound(said))
+        return tr("The codec found no sound in the file.");
+    if (!run.Working().Present())
         return tr("The codec made no file.");
-    if (run.WorkingSize() == 0)
+    if (FileSizeOf(run) == 0)
         return tr("The codec made an empty file.");
     return QString();
-}
-
-void TBatch::FailRow(int row, const QString &reason, const QString &details)
-{
-    Timer.stop();
-    FStage = TStage::Waiting;
-    emit RowFailed(row, reason, details);
-}
-
-void TBatch::Continue()
-{
-    if (FStage != TStage::Waiting)
-        return;
-    FStage = TStage::Running;
-    FRuns.erase(FCurrentRow);
-    StartRowsFrom(FCurrentRow + 1);
-}
-
-void TBatch::Halt()
-{
-    FStage = TStage::Over;
-    Timer.stop();
-    FPromptTick.stop();
-    for (const auto &entry : FRuns)
-        entry.second->End(); // all of them first, so that none is still writing what is removed
-    FLookAheadTick.stop();   // after the ends, each of which asks for a look ahead
-    FRuns.clear();
-    FCurrentRow = -1;
-}
-
-void TBatch::FinishBatch()
-{
-    Halt();
-    emit Finished(FLastConverted);
 }

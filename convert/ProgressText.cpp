@@ -1,3 +1,4 @@
+// Reading the size field of the codec's progress reports.
 #include "convert/ProgressText.h"
 
 int PosFrom(const QString &sub, const QString &text, int start)

@@ -1,3 +1,4 @@
+// The progress the codec reports, as the status panel shows it.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The size text of a list's row, in the user's language.
 #include "lists/FileSize.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// The size text of a list's row.
 #pragma once
 
 #include <QString>

@@ -1,6 +1,7 @@
 // The program in every language it is translated into: complete translations that keep
 // their placeholders, texts that fit their controls, Arabic right to left.
 #include "app/ConverterForm.h"
+#include "app/ListView.h"
 #include "app/Translations.h"
 #include "tests/support/ScriptedSeam.h"
 
@@ -12,7 +13,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTreeWidget>
 #include <QXmlStreamReader>
 
 namespace {
@@ -101,10 +101,10 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY2(form.AMRAddButton->text() != "Add AMR Audio", "the translation was not loaded");
-        for (QTreeWidget *list : {form.AMRListView, form.MP3ListView}) {
+        for (TConversionListView *list : {form.AMRListView, form.MP3ListView}) {
             int total = 0;
             for (int column = 0; column < 3; ++column) {
-                const QString header = list->headerItem()->text(column);
+                const QString header = list->model()->headerData(column, Qt::Horizontal).toString();
                 QVERIFY2(list->header()->fontMetrics().horizontalAdvance(header)
                                  + 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin)
                              <= list->columnWidth(column),

@@ -1,5 +1,7 @@
-// The conversion lists: adding through the dialogs and by drag and drop, deleting.
+// The conversion lists: adding through the dialogs, by drag and drop and at start, folder
+// walks, deleting.
 #include "app/ConverterForm.h"
+#include "app/ListView.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestSupport.h"
 
@@ -7,8 +9,8 @@
 #include <QListView>
 #include <QMimeData>
 #include <QScopeGuard>
+#include <QTabWidget>
 #include <QTest>
-#include <QTreeWidget>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,10 +18,14 @@
 
 namespace {
 
-int Selected(QTreeWidget *list)
+int Selected(TConversionListView *list)
 {
-    const QList<QTreeWidgetItem *> items = list->selectedItems();
-    return items.isEmpty() ? -1 : list->indexOfTopLevelItem(items.first());
+    return list->SelectedRow();
+}
+
+QString SizeText(TConversionListView *list, int row)
+{
+    return list->model()->index(row, 1).data().toString();
 }
 
 } // namespace
@@ -40,21 +46,24 @@ private slots:
         seam.openAnswers = {{a}, {a}, {upper}};
 
         form.AMRAddButtonClick();
+        QVERIFY(WaitForAdds(form));
         QCOMPARE(seam.dialogsRun.last(), form.AMROpenDialog);
         QCOMPARE(Captions(form.AMRListView), QStringList{a});
-        QCOMPARE(form.AMRListView->topLevelItem(0)->text(1), QString("1.54 KB"));
-        QVERIFY(form.AMRListView->topLevelItem(0)->text(2).isEmpty());
+        QCOMPARE(SizeText(form.AMRListView, 0), QString("1.54 KB"));
+        QVERIFY(Outputs(form.AMRListView).constFirst().isEmpty());
         QCOMPARE(Selected(form.AMRListView), 0);
         QCOMPARE(form.FOutputDir, dir.path());
 
         form.AMRListView->clearSelection();
         form.AMRAddButtonClick(); // the same path again selects its row
+        QVERIFY(WaitForAdds(form));
         QCOMPARE(Captions(form.AMRListView), QStringList{a});
         QCOMPARE(Selected(form.AMRListView), 0);
 
         form.AMRAddButtonClick(); // differs only in case: another file
+        QVERIFY(WaitForAdds(form));
         QCOMPARE(Captions(form.AMRListView), QStringList({a, upper}));
-        QCOMPARE(form.AMRListView->topLevelItem(1)->text(1), QString("999 Bytes"));
+        QCOMPARE(SizeText(form.AMRListView, 1), QString("999 Bytes"));
         QCOMPARE(Selected(form.AMRListView), 1);
 
         // A missing file, a pipe and a device (whose reading never ends), and a cancel.
@@ -64,18 +73,21 @@ private slots:
         seam.openAnswers = {{dir.filePath("gone.amr")}, {fifo}, {dir.filePath("noise.amr")}, {}};
         for (int i = 0; i < 4; ++i)
             form.AMRAddButtonClick();
-        QCOMPARE(form.AMRListView->topLevelItemCount(), 2);
+        QVERIFY(WaitForAdds(form));
+        QCOMPARE(RowCount(form.AMRListView), 2);
         QVERIFY(seam.messages.isEmpty());
 
         seam.openAnswers = {{Touch(dir.filePath("b.mp3"))}};
         form.MP3AddButtonClick();
+        QVERIFY(WaitForAdds(form));
         QCOMPARE(seam.dialogsRun.last(), form.MP3OpenDialog);
-        QCOMPARE(form.MP3ListView->topLevelItemCount(), 1);
-        QCOMPARE(form.AMRListView->topLevelItemCount(), 2);
+        QCOMPARE(RowCount(form.MP3ListView), 1);
+        QCOMPARE(RowCount(form.AMRListView), 2);
 
         form.AddMP3File("/tolvane-test-not-here.mp3", false); // a file in the root folder
+        QVERIFY(WaitForAdds(form));
         QCOMPARE(form.FOutputDir, QString("/"));
-        QCOMPARE(form.MP3ListView->topLevelItemCount(), 1);
+        QCOMPARE(RowCount(form.MP3ListView), 1);
     }
 
     void deleteRows()
@@ -86,13 +98,14 @@ private slots:
         TConverterForm form(seam);
         form.AddAMRFile(a, false);
         form.AddAMRFile(b, false);
+        QVERIFY(WaitForAdds(form));
 
         form.AMRDeleteButtonClick();
         form.MP3DeleteButtonClick();
         QCOMPARE(seam.Texts(), QStringList({"Please select one AMR file.", "Please select one MP3 file."}));
         QCOMPARE(seam.messages.first().caption, QString("INFORMATION"));
         QCOMPARE(seam.messages.first().icon, QMessageBox::Information);
-        QCOMPARE(form.AMRListView->topLevelItemCount(), 2);
+        QCOMPARE(RowCount(form.AMRListView), 2);
 
         // Two presses after selecting a row: the row goes, then the message.
         form.FindRowByPath(form.AMRListView, a);
@@ -108,7 +121,7 @@ private slots:
         form.AMRListView->setFocus();
         form.FindRowByPath(form.AMRListView, b);
         QTest::keyClick(form.AMRListView, Qt::Key_Delete);
-        QCOMPARE(form.AMRListView->topLevelItemCount(), 0);
+        QCOMPARE(RowCount(form.AMRListView), 0);
         QVERIFY(QFile::exists(b));
     }
 
@@ -124,6 +137,7 @@ private slots:
         form.show(); // drops reach only a window on screen
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.AddAMRFile(a, true);
+        QVERIFY(WaitForAdds(form));
 
         Drop(form.AMRListView, {QUrl::fromLocalFile(b), QUrl::fromLocalFile(a),
                                 QUrl::fromLocalFile(dir.filePath("folder")),
@@ -138,7 +152,7 @@ private slots:
         form.PageControl->setEnabled(true); // even with the list reachable, busy refuses drops
         form.PageControl->setCurrentIndex(1);
         Drop(form.MP3ListView, {QUrl::fromLocalFile(Touch(dir.filePath("d.mp3")))});
-        QCOMPARE(form.MP3ListView->topLevelItemCount(), 0);
+        QCOMPARE(RowCount(form.MP3ListView), 0);
         form.EnableControls(true);
     }
 
@@ -154,6 +168,7 @@ private slots:
         form.AddAMRFile(b, false);
         seam.openAnswers = {{c, b, dir.filePath("gone.amr"), a, c}};
         form.AMRAddButtonClick();
+        QVERIFY(WaitForAdds(form));
         QCOMPARE(Captions(form.AMRListView), QStringList({b, c, a}));
         QCOMPARE(Selected(form.AMRListView), 2);
         QCOMPARE(form.FOutputDir, dir.filePath("a"));
@@ -163,25 +178,30 @@ private slots:
         seam.openAnswers = {{c}, {a}};
         form.AMRAddButtonClick();
         form.AMRAddButtonClick();
+        QVERIFY(WaitForAdds(form));
         QCOMPARE(Captions(form.AMRListView), QStringList({b, a, c}));
         QCOMPARE(Selected(form.AMRListView), 1);
     }
 
     // A phone's recordings dropped as a folder: the page's kind of files, in any case and from
-    // every subfolder, in natural order; no hidden names, no pipes, and a link that loops back
-    // neither hangs the walk nor adds a file twice.
+    // every subfolder, in natural order; no hidden names, no pipes. The walk stays inside the
+    // folder: links to folders (out of it, or back into it) are not followed, a link to a file
+    // is that file, listed once however it is reached.
     void dropFolderTree()
     {
         QTemporaryDir dir;
         const QString phone = dir.filePath("Phone");
         const QStringList amr{Touch(phone + "/b/Voice 1.amr"), Touch(phone + "/c.amr"),
-                              phone + "/elsewhere/o.amr", Touch(phone + "/Voice 2.amr"),
+                              phone + "/outside memo.amr", Touch(phone + "/Voice 2.amr"),
                               Touch(phone + "/Voice 10.AMR")};
         const QString mp3 = Touch(phone + "/Voice 3.mp3");
         Touch(dir.filePath("outside/o.amr"));
+        QFile::link(dir.filePath("outside/o.amr"), phone + "/outside memo.amr");
         QFile::link(dir.filePath("outside"), phone + "/elsewhere");
         QFile::link(phone, phone + "/b/loop");
         QFile::link("..", phone + "/loop");
+        QDir().mkpath(phone + "/d");
+        QFile::link(phone + "/c.amr", phone + "/d/c again.amr");
         Touch(phone + "/.hidden.amr");
         Touch(phone + "/.cache/x.amr");
         Touch(phone + "/notes.txt");
@@ -196,7 +216,10 @@ private slots:
         QCOMPARE(Selected(form.AMRListView), amr.size() - 1);
         QCOMPARE(form.FOutputDir, phone);
         Drop(form.AMRListView, {QUrl::fromLocalFile(phone)}); // all listed already
-        QCOMPARE(form.AMRListView->topLevelItemCount(), amr.size());
+        QCOMPARE(RowCount(form.AMRListView), amr.size());
+        // The outside folder dropped beside it: its memo is listed already, by another path.
+        Drop(form.AMRListView, {QUrl::fromLocalFile(dir.filePath("outside"))});
+        QCOMPARE(RowCount(form.AMRListView), amr.size());
         form.PageControl->setCurrentIndex(1);
         Drop(form.MP3ListView, {QUrl::fromLocalFile(phone)});
         QCOMPARE(Captions(form.MP3ListView), QStringList{mp3});
@@ -218,6 +241,7 @@ private slots:
         form.OpenFiles({"gone.amr", "notes.txt", "song.MP3", QFile::encodeName(memo),
                         QFile::encodeName(dir.filePath("more")), QFile::encodeName(memo)});
         QDir::setCurrent(before);
+        QVERIFY(WaitForAdds(form));
         QCOMPARE(Captions(form.AMRListView), QStringList({memo, inner, wide}));
         QCOMPARE(Captions(form.MP3ListView), QStringList({song, tune}));
         QCOMPARE(form.PageControl->currentIndex(), 1); // the song came first
@@ -272,19 +296,20 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.OpenFiles({latin1, latin1});
+        QVERIFY(WaitForAdds(form));
         QCOMPARE(Captions(form.AMRListView), QStringList{dir.path() + "/M\ufffdmo.amr"});
-        QCOMPARE(TConverterForm::RowPath(form.AMRListView->topLevelItem(0)), latin1);
+        QCOMPARE(RowPath(form.AMRListView, 0), latin1);
 
         // The folder dropped: the other two are other files, even the one that reads the same.
         DropUriList(form.AMRListView, "file://" + root.toPercentEncoding("/") + "\r\n");
         QList<QByteArray> paths;
-        for (int row = 0; row < form.AMRListView->topLevelItemCount(); ++row)
-            paths << TConverterForm::RowPath(form.AMRListView->topLevelItem(row));
+        for (int row = 0; row < RowCount(form.AMRListView); ++row)
+            paths << RowPath(form.AMRListView, row);
         std::sort(paths.begin(), paths.end());
         QCOMPARE(paths, QList<QByteArray>({utf8, other, latin1}));
         // A zero byte would end the name early for the system: "a.amr%00.mp3" is no file.
         DropUriList(form.AMRListView, "file://" + latin1.toPercentEncoding("/") + "%00.mp3\r\n");
-        QCOMPARE(form.AMRListView->topLevelItemCount(), 3);
+        QCOMPARE(RowCount(form.AMRListView), 3);
         QVERIFY(seam.messages.isEmpty());
     }
 

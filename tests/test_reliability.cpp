@@ -1,5 +1,7 @@
-// Long batches, failing codecs, unwritable folders and hostile file names.
+// Long batches, failing codecs, full and unwritable folders, recordings without sound, and
+// hostile file names.
 #include "app/ConverterForm.h"
+#include "app/ListView.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestSupport.h"
 
@@ -7,7 +9,6 @@
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
-#include <QTreeWidget>
 
 #include <sys/stat.h>
 
@@ -24,7 +25,9 @@ constexpr bool kSanitized = false;
 bool RunBatch(TConverterForm &form, TScriptedSeam &seam, const QStringList &inputs,
               const QString &folder, int milliseconds = 60000)
 {
-    form.AMRListView->clear();
+    TConversionList *list = form.ListOf(TDirection::AmrToMp3);
+    while (list->Count() > 0)
+        list->RemoveRow(0);
     for (const QString &input : inputs)
         form.AddAMRFile(input, false);
     return ConvertInto(form, seam, folder, milliseconds);
@@ -126,11 +129,11 @@ private slots:
         QVERIFY(RunBatch(form, seam, inputs, dir.path()));
 
         QMap<QString, QByteArray> after = FolderSnapshot(dir.path());
-        const QStringList outputs = Outputs(form.AMRListView);
         int converted = 0;
-        for (const QString &output : outputs) {
-            if (output.isEmpty())
+        for (const QByteArray &path : OutputPaths(form.AMRListView)) {
+            if (path.isEmpty())
                 continue;
+            const QString output = QFile::decodeName(path);
             ++converted;
             QCOMPARE(Probe(output).codec, QString("mp3"));
             after.remove(QFileInfo(output).fileName());
@@ -241,13 +244,14 @@ private slots:
         QVERIFY(RunBatch(form, seam, inputs, dir.filePath("locked")));
         QCOMPARE(seam.Texts(), QStringList({kFailedText, kFailedText}));
         QVERIFY(seam.messages.first().details.contains("Permission denied"));
-        QVERIFY(!form.IsBusy() && !form.Batch());
+        QVERIFY(!form.IsBusy() && !form.BatchRunning());
         QCOMPARE(FolderSnapshot(dir.path()), before);
         ::chmod(QFile::encodeName(dir.filePath("locked")).constData(), 0755);
     }
 
-    // A failed file whose remains cannot be removed is still a failure, and says what is left.
-    void failedOutputThatCannotBeRemoved()
+    // A failed file is a failure even when its folder can no longer be written: its working
+    // file, which has no name, leaves nothing behind all the same.
+    void failedOutputInAFolderMadeReadOnly()
     {
         if (!GiveUpFileOverrides())
             QSKIP("cannot give up the superuser's file rights here");
@@ -263,10 +267,8 @@ private slots:
         if (QFileInfo(dir.filePath("out")).isWritable())
             QSKIP("the folder stays writable to this process here");
         QCOMPARE(seam.Texts(), QStringList{kFailedText});
-        const QString details = seam.messages.first().details;
-        QVERIFY2(details.contains(dir.filePath("out/.tolvane-")) && details.contains("is left on disk")
-                     && details.contains("Permission denied"),
-                 qPrintable(details));
+        QVERIFY(!seam.messages.first().details.contains("is left on disk"));
+        QCOMPARE(FolderSnapshot(dir.filePath("out")).keys(), QStringList());
         QCOMPARE(Outputs(form.AMRListView), QStringList{""});
     }
 

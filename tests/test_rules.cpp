@@ -1,9 +1,10 @@
-// The pure rules: size text, panel placement, paths, output names, progress text.
-#include "app/BusyState.h"
-#include "app/Paths.h"
+// The engine's rules without a window or a disk: size text, paths, output names, progress
+// text, and a list's rows and duplicates.
 #include "convert/OutputNaming.h"
 #include "convert/ProgressText.h"
+#include "lists/ConversionList.h"
 #include "lists/FileSize.h"
+#include "lists/Paths.h"
 
 #include <QLocale>
 #include <QSet>
@@ -40,12 +41,6 @@ private slots:
         QLocale::setDefault(QLocale::system());
     }
 
-    void panelPlacement()
-    {
-        QCOMPARE(PanelPosition({520, 400}, {233, 41}), QPoint(143, 138));
-        QCOMPARE(PanelPosition({514, 368}, {233, 41}), QPoint(140, 122));
-    }
-
     void paths()
     {
         QCOMPARE(ExeDirOf("/opt/My Tools/bin dir/tolvane"), QString("/opt/My Tools/bin dir/"));
@@ -53,6 +48,9 @@ private slots:
         QCOMPARE(DirectoryPart(QByteArray("/a.amr")), QByteArray("/"));
         QCOMPARE(FileNamePart(QByteArray("/in/back\\slash:colon.amr")), QByteArray("back\\slash:colon.amr"));
         QCOMPARE(AbsolutePath("/a/./b/../c//d.amr"), QByteArray("/a/c/d.amr"));
+        // Shown, a name never breaks a line, and markup stays text.
+        QCOMPARE(ShownPath(QByteArray("/in/new\nline\r\t.amr")), QString("/in/new\u240aline\u240d\u2409.amr"));
+        QCOMPARE(ShownPath(QByteArray("/<b>memo</b>.amr")), QString("/<b>memo</b>.amr"));
     }
 
     void outputNames_data()
@@ -79,6 +77,8 @@ private slots:
         QTest::newRow("accents stay on their letters")
             << "/o" << "ééé.amr" << QStringList() << "/o/éé.mp3" << 10;
         QTest::newRow("nothing fits") << "/o" << "memo.amr" << QStringList() << "" << 4;
+        QTest::newRow("cards' characters kept where taken")
+            << "/o" << "Meeting 10:30?.mp3" << QStringList() << "/o/Meeting 10:30?.mp3" << 255;
     }
     void outputNames()
     {
@@ -88,27 +88,47 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(int, nameMax);
         const QSet<QString> set(taken.begin(), taken.end());
-        const QByteArray made = MakeOutputFileName(
+        const TOutputName made = MakeOutputFileName(
             folder.toUtf8(), name.toUtf8(), ".mp3",
-            [&](const QByteArray &p) { return set.contains(QString::fromUtf8(p)); }, nameMax);
-        QCOMPARE(QString::fromUtf8(made), expected);
+            [&](const QByteArray &n) { return set.contains(QString::fromUtf8(JoinPath(folder.toUtf8(), n))); },
+            nameMax);
+        QCOMPARE(QString::fromUtf8(made.path), expected);
+    }
+
+    // A name a card refuses is made fit, numbered as usual; the rest of it stays.
+    void namesFitForCards()
+    {
+        QCOMPARE(FitForCards("Meeting 10:30.amr"), QByteArray("Meeting 10_30.amr"));
+        QCOMPARE(FitForCards("a\\b*c?d\"e<f>g|h\x01.mp3"), QByteArray("a_b_c_d_e_f_g_h_.mp3"));
+        QCOMPARE(FitForCards("2019. "), QByteArray("2019__"));
+        QCOMPARE(FitForCards("M\xe9mo (1).amr"), QByteArray("M\xe9mo (1).amr"));
+        const QSet<QByteArray> taken{"What now_.amr"};
+        const TOutputName made = MakeOutputFileName(
+            "/card", "What now?.mp3", ".amr", [&](const QByteArray &n) { return taken.contains(n); },
+            kDefaultNameMax, 0, true);
+        QCOMPARE(made.path, QByteArray("/card/What now_(1).amr"));
+        QCOMPARE(made.number, 1);
     }
 
     void outputNamesRunOut()
     {
         int asked = 0;
-        const QByteArray name = MakeOutputFileName("/o", "memo.amr", ".amr", [&](const QByteArray &) {
+        const TOutputName name = MakeOutputFileName("/o", "memo.amr", ".amr", [&](const QByteArray &) {
             ++asked;
             return true;
         });
-        QVERIFY(name.isEmpty());
+        QVERIFY(name.path.isEmpty());
         QCOMPARE(asked, kMaxOutputNumber + 1);
         QByteArray last;
-        MakeOutputFileName("/o", "m.mp3", ".amr", [&](const QByteArray &p) {
-            last = p;
+        MakeOutputFileName("/o", "m.mp3", ".amr", [&](const QByteArray &n) {
+            last = n;
             return true;
         });
-        QCOMPARE(last, QByteArray("/o/m(100000).amr"));
+        QCOMPARE(last, QByteArray("m(100000).amr"));
+        // A publication that lost a name goes on from the next number.
+        const TOutputName next = MakeOutputFileName("/o", "m.mp3", ".amr", [](const QByteArray &) { return false; },
+                                                    kDefaultNameMax, 7);
+        QCOMPARE(next.path, QByteArray("/o/m(7).amr"));
     }
 
     void progressText_data()
@@ -126,6 +146,35 @@ private slots:
         QFETCH(QString, size);
         const std::optional<QString> value = ProgressSize(text);
         QCOMPARE(value.value_or("-"), size);
+    }
+
+    // A list's rows: one per file, by path and by what the file is; a deleted row frees both,
+    // and the rows after it are still found.
+    void listRowsAndDuplicates()
+    {
+        QLocale::setDefault(QLocale(QLocale::English));
+        TConversionList list(TDirection::AmrToMp3);
+        const TFileId memo{1, 10, 5}, other{1, 11, 5};
+        const QList<int> rows = list.Add({{"/a/memo.amr", 1536, memo, {}, {}},
+                                          {"/sdcard/memo.amr", 1536, memo, {}, {}}, // the same file
+                                          {"/a/MEMO.amr", 999, other, {}, {}},
+                                          {"/a/memo.amr", 1536, memo, {}, {}}});
+        QCOMPARE(rows, QList<int>({0, 0, 1, 0}));
+        QCOMPARE(list.Count(), 2);
+        QCOMPARE(list.index(0, 1).data().toString(), QString("1.54 KB"));
+        QCOMPARE(list.headerData(2, Qt::Horizontal).toString(), QString("Output MP3 File"));
+        QCOMPARE(list.FindRowByPath("/a/MEMO.amr"), 1);
+        QCOMPARE(list.FindRowByFile(memo), 0);
+        list.RemoveRow(0);
+        QCOMPARE(list.FindRowByPath("/a/memo.amr"), -1);
+        QCOMPARE(list.FindRowByFile(memo), -1);
+        QCOMPARE(list.FindRowByPath("/a/MEMO.amr"), 0);
+        QCOMPARE(list.Add({{"/sdcard/memo.amr", 1536, memo, "sdcard", {}}}), QList<int>{1});
+        list.SetFailure(1, "why");
+        QCOMPARE(list.index(1, 2).data(Qt::ToolTipRole).toString(), QString("why"));
+        list.ClearOutputs();
+        QVERIFY(list.index(1, 2).data(Qt::ToolTipRole).isNull());
+        QLocale::setDefault(QLocale::system());
     }
 };
 

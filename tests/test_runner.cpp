@@ -1,22 +1,12 @@
-// Starting the codec, reading its console without blocking, and ending it: one batch alone,
-// without a window.
-#include "convert/Batch.h"
-#include "tests/support/TestSupport.h"
+// A batch alone, without a window: the codec started, its console read without blocking,
+// the end of every codec and working file when the batch is halted.
+#include "tests/support/EngineSupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTest>
 
 namespace {
-
-// A batch of `inputs` into `folder`, with the codec of `exeDir`.
-std::unique_ptr<TBatch> MakeBatch(const QStringList &inputs, const QString &folder,
-                                  const QString &exeDir = RealCodecDir(), int codecs = 1)
-{
-    TBatchJob job{TDirection::AmrToMp3, {}, QFile::encodeName(folder), exeDir};
-    for (const QString &input : inputs)
-        job.inputs << QFile::encodeName(input);
-    return std::make_unique<TBatch>(std::move(job), TBatchOptions{codecs, 1000});
-}
 
 QStringList Entries(const QString &folder)
 {
@@ -31,56 +21,52 @@ class TestRunner : public QObject {
     const QString FMemo = SharedMemo();
 
 private slots:
-    void onlyTheLastChunkIsKept_data()
+    // A tick keeps only the last chunk of what is waiting: a progress report in an earlier
+    // chunk of the same tick is not shown.
+    void onlyTheLastChunkIsRead_data()
     {
-        QTest::addColumn<int>("waiting");
-        QTest::addColumn<int>("kept");
-        QTest::newRow("more than a chunk") << 1500 << 476;
-        QTest::newRow("exactly a chunk") << 1024 << 1024;
-        QTest::newRow("three chunks") << 3072 << 1024;
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<bool>("shown");
+        const QByteArray report = "size=       7kB time=00:00:01";
+        QTest::newRow("report, then more than a chunk") << report + QByteArray(1500 - report.size(), 'a') << false;
+        QTest::newRow("report in exactly a chunk") << report + QByteArray(1024 - report.size(), 'a') << true;
+        QTest::newRow("report at the end of three chunks") << QByteArray(3072 - report.size(), 'a') + report << true;
     }
-    void onlyTheLastChunkIsKept()
+    void onlyTheLastChunkIsRead()
     {
-        QFETCH(int, waiting);
-        QFETCH(int, kept);
-        const TStandInCodec codec(QString("head -c %1 /dev/zero | tr '\\0' a\nprintf b\nexec sleep 30")
-                                      .arg(waiting - 1).toUtf8());
+        QFETCH(QByteArray, output);
+        QFETCH(bool, shown);
+        const TStandInCodec codec("printf '" + output + "'\nexec sleep 30");
         QTemporaryDir out;
-        const auto batch = MakeBatch({FMemo}, out.path(), codec.Dir());
-        batch->Start();
-        batch->Timer.stop();
-        TCodecRun &run = *batch->CurrentRun();
-        QTRY_COMPARE(run.Process.bytesAvailable(), qint64(waiting));
-        const QString text = batch->ReadPipeText(run);
-        QCOMPARE(text.size(), kept);
-        QVERIFY(text.endsWith('b'));
-        QCOMPARE(run.Process.bytesAvailable(), qint64(0));
-        QVERIFY(batch->ReadPipeText(run).isEmpty()); // nothing waiting: no wait either
+        TBatchRecorder batch(JobOf(TDirection::AmrToMp3, {FMemo}, out.path(), codec.Dir()), {1, 300});
+        batch.Start();
+        QTest::qWait(800); // two ticks, each finding the whole of the output or nothing
+        QCOMPARE(batch.events.contains("progress 0 7kb"), shown);
+        batch.Halt();
+        QTRY_COMPARE(ChildProcessCount(), 0);
     }
 
-    // A batch gone ends every codec it ran and leaves no working file; while it runs,
-    // another batch into the folder takes none of them.
+    // A halted batch ends every codec it ran, at once for its owner and without waiting for
+    // any to die, and leaves nothing in the folder: its working files have no names.
     void haltEndsEveryCodec()
     {
         const TStandInCodec codec("echo partial > \"$out\"\nexec sleep 60");
         QTemporaryDir out;
-        auto batch = MakeBatch({FMemo, FMemo, FMemo}, out.path(), codec.Dir(), 3);
-        batch->Start();
-        QTRY_COMPARE(batch->RunningCodecs(), 3);
-        QCOMPARE(Entries(out.path()).size(), 3);
-        {
-            // Another batch into the folder leaves the working files of one that runs, and a
-            // file of the user's that only has such a name.
-            Touch(out.filePath(".tolvane-mine.mp3"));
-            const auto other = MakeBatch({}, out.path());
-        }
-        QCOMPARE(Entries(out.path()).size(), 4);
-        QFile::remove(out.filePath(".tolvane-mine.mp3"));
-        batch.reset();
-        QCOMPARE(ChildProcessCount(), 0);
-        QCOMPARE(Entries(out.path()), QStringList());
+        Touch(out.filePath(".tolvane-mine.mp3")); // a file of the user's that only looks like one
+        TBatchRecorder batch(JobOf(TDirection::AmrToMp3, {FMemo, FMemo, FMemo}, out.path(), codec.Dir()),
+                             {3, 1000});
+        batch.Start();
+        QTRY_COMPARE(ChildProcessCount(), 3);
+        QCOMPARE(Entries(out.path()), QStringList{".tolvane-mine.mp3"});
+        QElapsedTimer clock;
+        clock.start();
+        batch.Halt();
+        QVERIFY(clock.elapsed() < 50);
+        QTRY_COMPARE(ChildProcessCount(), 0);
+        QCOMPARE(Entries(out.path()), QStringList{".tolvane-mine.mp3"});
+        QVERIFY(batch.events.filter("converted").isEmpty());
     }
 };
 
-QTEST_MAIN(TestRunner)
+QTEST_GUILESS_MAIN(TestRunner)
 #include "test_runner.moc"

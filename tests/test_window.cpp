@@ -1,6 +1,7 @@
 // The window as created, idle and busy, its web label, logo and codec files.
 #include "app/BusyState.h"
 #include "app/ConverterForm.h"
+#include "app/ListView.h"
 #include "convert/CodecContract.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestSupport.h"
@@ -15,7 +16,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QThread>
-#include <QTreeWidget>
 
 class TestWindow : public QObject {
     Q_OBJECT
@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(form.PageControl->tabText(1), QString("MP3 to AMR"));
 
         const struct {
-            QTreeWidget *list;
+            TConversionListView *list;
             QStringList headers;
             QList<QPushButton *> buttons;
             QStringList captions;
@@ -71,10 +71,9 @@ private slots:
              {"Add MP3 Audio", "Delete", "Convert to AMR"}},
         };
         for (const auto &page : pages) {
-            QTreeWidgetItem *header = page.list->headerItem();
-            QCOMPARE(page.list->columnCount(), 3);
+            QCOMPARE(page.list->model()->columnCount(), 3);
             for (int c = 0; c < 3; ++c)
-                QCOMPARE(header->text(c), page.headers.at(c));
+                QCOMPARE(page.list->model()->headerData(c, Qt::Horizontal).toString(), page.headers.at(c));
             QCOMPARE(page.list->columnWidth(0), 180);
             QCOMPARE(page.list->columnWidth(1), 80);
             QCOMPARE(page.list->columnWidth(2), 160);
@@ -101,7 +100,7 @@ private slots:
         QCOMPARE(form.MP3OpenDialog->defaultSuffix(), QString("mp3"));
 
         QVERIFY(form.LogPanel->isHidden());
-        QVERIFY(!form.Batch());
+        QVERIFY(!form.BatchRunning());
         QCOMPARE(form.FBatchOptions.tickInterval, 1000);
         QCOMPARE(form.FBatchOptions.codecs, QThread::idealThreadCount());
         for (QWidget *control : SevenControls(form))
@@ -126,6 +125,12 @@ private slots:
         QCOMPARE(page.width() - form.AMRMP3Button->geometry().right() - 1, 14);
         QCOMPARE(page.height() - form.AMRAddButton->geometry().bottom() - 1, 9);
         QCOMPARE(form.AMRAddButton->x(), 12);
+    }
+
+    void panelPlacement()
+    {
+        QCOMPARE(PanelPosition({520, 400}, {233, 41}), QPoint(143, 138));
+        QCOMPARE(PanelPosition({514, 368}, {233, 41}), QPoint(140, 122));
     }
 
     void idleAndBusy()

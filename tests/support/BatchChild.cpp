@@ -4,6 +4,7 @@
 // It converts as soon as it starts, prints "converting" once the batch runs, and exits when
 // the batch is over.
 #include "app/ConverterForm.h"
+#include "app/ListView.h"
 #include "app/Endings.h"
 #include "app/Translations.h"
 #include "tests/support/ScriptedSeam.h"
@@ -37,15 +38,18 @@ int main(int argc, char *argv[])
         std::fflush(stdout);
     };
     seam.onMessage = [&](const TMessage &message) { say("message: " + message.text); };
-    QTimer::singleShot(0, &form, [&] {
-        form.AMRMP3ButtonClick();
-        say("converting");
-    });
-    QTimer idle; // ends the program once the batch is over
-    QObject::connect(&idle, &QTimer::timeout, [&] {
-        if (!form.Batch())
+    // Converts once the files are added, and ends the program once the batch is over.
+    bool started = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!started && !form.Adding()) {
+            started = true;
+            form.AMRMP3ButtonClick();
+            say("converting");
+        } else if (started && !form.BatchRunning()) {
             QCoreApplication::exit(0);
+        }
     });
-    idle.start(20);
+    poll.start(20);
     return application.exec();
 }

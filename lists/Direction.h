@@ -1,3 +1,4 @@
+// Which way a page converts, and the texts and kinds of file in which the two pages differ.
 #pragma once
 
 #include <QByteArray>
@@ -6,14 +7,15 @@
 
 #include <optional>
 
-// Which way a page converts: page 0 turns AMR into MP3, page 1 MP3 into AMR.
+// Page 0 turns AMR into MP3, page 1 MP3 into AMR.
 enum class TDirection { AmrToMp3, Mp3ToAmr };
 
-// The texts in which the two pages differ. The messages are translated in the window's
-// context.
+// The texts in which the two pages differ, translated in the window's context.
 struct TPageTexts {
     const char *selectMessage;
     const char *chooserTitle;
+    const char *fileHeader;
+    const char *outputHeader;
     const char *outputExtension;
     // The endings of the files the page takes, in any case. Phones keep AMR speech as ".amr"
     // (narrow-band and wide-band), ".awb" (wide-band), ".3ga" (a voice recorder's), and
@@ -21,14 +23,20 @@ struct TPageTexts {
     QList<QByteArray> inputExtensions;
 };
 
+inline constexpr const char *kSizeHeader = QT_TRANSLATE_NOOP("TConverterForm", "File Size");
+
 inline const TPageTexts &TextsOf(TDirection direction)
 {
     static const TPageTexts amr{QT_TRANSLATE_NOOP("TConverterForm", "Please select one AMR file."),
                                 QT_TRANSLATE_NOOP("TConverterForm", "Select folder to save MP3 files."),
+                                QT_TRANSLATE_NOOP("TConverterForm", "AMR Audio File"),
+                                QT_TRANSLATE_NOOP("TConverterForm", "Output MP3 File"),
                                 ".mp3",
                                 {".amr", ".awb", ".3ga", ".3gp", ".3gpp"}};
     static const TPageTexts mp3{QT_TRANSLATE_NOOP("TConverterForm", "Please select one MP3 file."),
                                 QT_TRANSLATE_NOOP("TConverterForm", "Select folder to save AMR files."),
+                                QT_TRANSLATE_NOOP("TConverterForm", "MP3 Audio File"),
+                                QT_TRANSLATE_NOOP("TConverterForm", "Output AMR File"),
                                 ".amr",
                                 {".mp3"}};
     return direction == TDirection::Mp3ToAmr ? mp3 : amr;

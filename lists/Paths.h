@@ -1,3 +1,4 @@
+// Path and file rules shared by the whole program, window and engine alike.
 #pragma once
 
 #include <QByteArray>
@@ -5,8 +6,7 @@
 
 #include <optional>
 
-// Path and file rules shared by the whole program. Paths use "/" alone; "\" and ":" are
-// ordinary characters in Linux names.
+// Paths use "/" alone; "\" and ":" are ordinary characters in Linux names.
 //
 // A name on disk is a string of bytes that need not be UTF-8 (a memo copied from an old
 // memory card may be named in Latin-1). Such a name survives only as bytes: the native
@@ -14,8 +14,16 @@
 
 // The bytes the file system uses for a path typed or picked as text.
 QByteArray NativePath(const QString &path);
-// A path as the user reads it: undecodable bytes become U+FFFD.
+// A path as Qt's own file classes and dialogs take it: undecodable bytes become U+FFFD.
+QString DecodedPath(const QByteArray &path);
+// A path as the user reads it in a list, a tooltip or a message: decoded, and each control
+// character (a newline, say) shown as its picture, so that a name never splits a line.
 QString ShownPath(const QByteArray &path);
+QString ShownPath(const QString &path);
+
+// The folder a chooser's answer names, bytes and all. A chooser gives text, in which a name
+// that is not UTF-8 reads with U+FFFD: such a step is matched against its folder's entries.
+QByteArray FolderOfShownPath(const QString &path);
 
 // Text after the last "/".
 QString FileNamePart(const QString &path);
@@ -26,6 +34,9 @@ QByteArray FileNamePart(const QByteArray &path);
 QString DirectoryPart(const QString &path);
 QByteArray DirectoryPart(const QByteArray &path);
 
+// `name` in `folder`, with one "/" between them, none doubled at the root.
+QByteArray JoinPath(const QByteArray &folder, const QByteArray &name);
+
 // `path` made absolute against the current folder, with "." and ".." steps taken.
 QByteArray AbsolutePath(const QByteArray &path);
 
@@ -35,14 +46,7 @@ QString ExeDirOf(const QString &programFile);
 // An entry that exists (links followed) and is not a folder.
 bool FileExists(const QString &path);
 
-bool DirectoryExists(const QString &path);
 bool DirectoryExists(const QByteArray &path);
-
-// The size of a regular file, or of the one a link leads to; nothing for anything else
-// (a folder, pipe, socket or device, whose reading could block or never end). `error`
-// gets the errno when the entry could not be looked at, 0 otherwise.
-std::optional<qint64> RegularFileSize(const QByteArray &path, int *error = nullptr);
-bool IsRegularFile(const QByteArray &path);
 
 // The system's words for an errno, as the user reads them.
 QString ErrorText(int error);

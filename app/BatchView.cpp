@@ -3,24 +3,28 @@
 // here never runs inside a step of the batch; after one, the batch may have been stopped
 // (or the window closed), which each handler checks before it goes on.
 #include "app/ConverterForm.h"
+#include "app/ListView.h"
 #include "app/ModalSeam.h"
+#include "lists/Paths.h"
 
 #include <QLabel>
-#include <QPointer>
 #include <QProgressBar>
-#include <QStyle>
-#include <QTreeWidget>
 
 void TConverterForm::StartBatch(TBatchJob job)
 {
-    const int rows = int(job.inputs.size());
-    FBatch = std::make_unique<TBatch>(std::move(job), FBatchOptions);
+    const int rows = int(job.rows.size());
+    FBatchDirection = job.direction;
+    FBatchRows.clear();
+    FBatchRows.reserve(rows);
+    TConversionList *list = ListOf(job.direction);
+    for (int row = 0; row < rows; ++row)
+        FBatchRows << QPersistentModelIndex(list->index(row, 0));
+    FBatch.reset(new TBatch(std::move(job), FBatchOptions));
     FFailures = {};
+    const quint64 serial = ++FBatchSerial;
     TBatch *batch = FBatch.get();
     // What a batch that is no longer the window's own says is not shown.
-    const auto shown = [this, guard = QPointer<TBatch>(batch)] {
-        return guard && guard == FBatch.get();
-    };
+    const auto shown = [this, serial] { return FBatch && serial == FBatchSerial; };
     connect(batch, &TBatch::RowReached, this, [this, shown](int row) {
         if (shown())
             ShowRowReached(row);
@@ -33,7 +37,7 @@ void TConverterForm::StartBatch(TBatchJob job)
         if (shown())
             LogPanel->setText(StatusText(size));
     }, Qt::QueuedConnection);
-    connect(batch, &TBatch::RowConverted, this, [this, shown](int row, const QString &output) {
+    connect(batch, &TBatch::RowConverted, this, [this, shown](int row, const QByteArray &output) {
         if (shown())
             ShowRowConverted(row, output);
     }, Qt::QueuedConnection);
@@ -68,18 +72,18 @@ QString TConverterForm::ReasonLine(const QString &what, const QString &why)
     return tr("%1: %2").arg(what, why);
 }
 
-QTreeWidgetItem *TConverterForm::BatchRow(int row) const
+int TConverterForm::BatchRow(int row) const
 {
-    return FBatch ? ListOf(FBatch->Job().direction)->topLevelItem(row) : nullptr;
+    return row >= 0 && row < FBatchRows.size() && FBatchRows.at(row).isValid()
+        ? FBatchRows.at(row).row()
+        : -1;
 }
 
 // The row a batch has reached is made the selected one.
 void TConverterForm::ShowRowReached(int row)
 {
-    if (QTreeWidgetItem *item = BatchRow(row)) {
-        item->treeWidget()->setCurrentItem(item);
-        item->setSelected(true);
-    }
+    if (const int listed = BatchRow(row); listed >= 0)
+        ViewOf(FBatchDirection)->SelectRow(listed);
     // Painted with the window's next update rather than at once, which would hold up the
     // batch for a whole repaint at every row.
     BatchProgress->setUpdatesEnabled(false);
@@ -93,39 +97,37 @@ void TConverterForm::ShowRowReached(int row)
                                   .arg(locale.toString(row), locale.toString(BatchProgress->maximum())));
 }
 
-void TConverterForm::ShowRowConverted(int row, const QString &output)
+void TConverterForm::ShowRowConverted(int row, const QByteArray &output)
 {
-    if (QTreeWidgetItem *item = BatchRow(row))
-        item->setText(OutputColumn, output);
+    ListOf(FBatchDirection)->SetOutput(BatchRow(row), output);
 }
 
 void TConverterForm::ShowRowFailed(int row, const QString &reason, const QString &details)
 {
-    const QPointer<TBatch> batch = FBatch.get();
+    const quint64 serial = FBatchSerial;
     ReportFailure(row, reason, details);
-    if (batch && batch == FBatch.get())
-        batch->Continue();
+    if (FBatch && serial == FBatchSerial)
+        FBatch->Continue();
 }
 
 // The one place that decides how a failed file is reported, whatever made it fail.
 void TConverterForm::ReportFailure(int row, const QString &reason, const QString &details)
 {
-    if (QTreeWidgetItem *item = BatchRow(row)) {
-        item->setIcon(OutputColumn, style()->standardIcon(QStyle::SP_MessageBoxCritical));
-        item->setToolTip(OutputColumn, reason);
-        item->setData(OutputColumn, Qt::AccessibleDescriptionRole, reason);
-        FFailures.lines << ReasonLine(item->text(0), reason);
+    TConversionList *list = ListOf(FBatchDirection);
+    if (const int listed = BatchRow(row); listed >= 0) {
+        list->SetFailure(listed, reason);
+        FFailures.lines << ReasonLine(ShownPath(list->Row(listed).path), reason);
     }
     if (FFailures.quiet) {
         FFailures.skipped = true;
         return;
     }
-    const QPointer<TBatch> batch = FBatch.get();
+    const quint64 serial = FBatchSerial;
     const bool noMore = ShowMessage(tr("Can't decode file."), tr("INFORMATION"),
                                     QMessageBox::Critical, details,
                                     //: A check box in the message about a file that failed
                                     tr("Show no more failures in this batch"));
-    if (noMore && batch && batch == FBatch.get())
+    if (noMore && FBatch && serial == FBatchSerial)
         FFailures.quiet = true;
 }
 
@@ -148,8 +150,8 @@ void TConverterForm::ShowCodecNotStarted(const QString &details)
 
 void TConverterForm::ShowBatchEnd(bool lastRowConverted)
 {
-    const QPointer<TBatch> batch = FBatch.get();
-    const auto ours = [&] { return batch && batch == FBatch.get(); };
+    const quint64 serial = FBatchSerial;
+    const auto ours = [&] { return FBatch && serial == FBatchSerial; };
     LogPanel->hide();
     ShowFailureSummary(std::exchange(FFailures, {}));
     if (ours() && lastRowConverted)
@@ -163,6 +165,7 @@ void TConverterForm::ShowBatchEnd(bool lastRowConverted)
 void TConverterForm::EndBatch()
 {
     FBatch.reset();
+    FBatchRows.clear();
     EnableControls(true);
 }
 

@@ -1,0 +1,27 @@
+# Fails when a file of the engine includes the window (app/) or a header of Qt's widgets or
+# GUI modules: the engine is Qt Core alone.
+#   -DFILES=<engine files> -DFORBIDDEN_DIRS=<include folders of Qt's Widgets and Gui> -DSTAMP=<file>
+cmake_minimum_required(VERSION 3.25)
+set(forbidden "")
+foreach(dir IN LISTS FORBIDDEN_DIRS)
+  if(NOT dir MATCHES "/Qt(Widgets|Gui)$")
+    continue() # Qt Core's own folders come along with them
+  endif()
+  file(GLOB headers RELATIVE "${dir}" "${dir}/Q*")
+  list(APPEND forbidden ${headers})
+endforeach()
+set(bad "")
+foreach(file IN LISTS FILES)
+  file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"].*$" "\\1" name "${line}")
+    if(name MATCHES "^app/" OR name MATCHES "^Qt(Widgets|Gui)/" OR name IN_LIST forbidden)
+      list(APPEND bad "${file}: ${name}")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  list(JOIN bad "\n  " listed)
+  message(FATAL_ERROR "The engine (lists/, convert/) must not include the window or a widget:\n  ${listed}")
+endif()
+file(TOUCH "${STAMP}")

@@ -1,0 +1,54 @@
+// Adds run off the window's thread: every look an add makes at the file system (a folder
+// walked, each file's kind, size and identity) is made by a worker, and what it finds comes
+// back in order, a chunk at a time.
+#pragma once
+
+#include "lists/FolderWalk.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+
+class QThread;
+
+// One add: the paths given (files or folders), and what of them to take.
+struct TAddRequest {
+    QList<QByteArray> paths;
+    // The names a folder given is walked for; empty when folders given are passed over.
+    std::function<bool(const QByteArray &name)> inFolders;
+    // The names of the files given that are taken; empty to take every one.
+    std::function<bool(const QByteArray &name)> given;
+};
+
+class TAddWorker;
+
+class TFileAdder : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TFileAdder(QObject *parent = nullptr);
+    // A walk still running is left to end on its own.
+    ~TFileAdder() override;
+
+    // Queues an add behind those before it; answers its number.
+    quint64 Add(TAddRequest request);
+    // Ends every add where it is, keeping what was found: each gets its Done at once, even
+    // while a look at a mount that never answers has not returned (that walk is left behind).
+    void Stop();
+    bool Busy() const { return !FProblems.isEmpty(); }
+
+signals:
+    // Files an add found, in the order a file manager shows them.
+    void Found(quint64 add, const QList<TFoundFile> &files);
+    // An add is over; what it could not look at.
+    void Done(quint64 add, const QList<TFolderProblem> &problems);
+    void BusyChanged(bool busy);
+
+private:
+    void Abandon();
+
+    TAddWorker *FWorker = nullptr;
+    quint64 FLastAdd = 0;
+    QHash<quint64, QList<TFolderProblem>> FProblems; // of each add not over yet
+};
