@@ -28,31 +28,31 @@
     <name>TBatch</name>
     <message>
         <source>Can&apos;t create &quot;%1&quot;: %2.</source>
-        <translation>تعذّر إنشاء &quot;%1&quot;: %2.</translation>
+        <translation>تعذّر إنشاء «%1»: %2.</translation>
     </message>
     <message>
         <source>No free output name is left for &quot;%1&quot; in &quot;%2&quot;.</source>
-        <translation>لم يتبقَّ اسم إخراج متاح للملف &quot;%1&quot; في &quot;%2&quot;.</translation>
+        <translation>لم يتبقَّ في «%2» اسم متاح للملف الناتج عن «%1».</translation>
     </message>
     <message>
         <source>No output name for &quot;%1&quot; fits in &quot;%2&quot;.</source>
-        <translation>لا يوجد اسم إخراج للملف &quot;%1&quot; يتّسع له &quot;%2&quot;.</translation>
+        <translation>لا يتّسع «%2» لأي اسم للملف الناتج عن «%1».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there, or is not a file.</source>
-        <translation>&quot;%1&quot; لم يعد موجودًا، أو ليس ملفًا.</translation>
+        <translation>لم يعد «%1» موجودًا، أو أنه ليس ملفًا.</translation>
     </message>
     <message>
         <source>Can&apos;t open &quot;%1&quot;: %2.</source>
-        <translation>تعذّر فتح &quot;%1&quot;: %2.</translation>
+        <translation>تعذّر فتح «%1»: %2.</translation>
     </message>
     <message>
         <source>Can&apos;t create a file in &quot;%1&quot;: %2.</source>
-        <translation>تعذّر إنشاء ملف في &quot;%1&quot;: %2.</translation>
+        <translation>تعذّر إنشاء ملف في «%1»: %2.</translation>
     </message>
     <message>
         <source>The damaged file &quot;%1&quot; is left on disk: it could not be removed (%2).</source>
-        <translation>بقي الملف التالف &quot;%1&quot; على القرص: تعذّر حذفه (%2).</translation>
+        <translation>بقي الملف التالف «%1» على القرص: تعذّر حذفه (%2).</translation>
     </message>
     <message>
         <source>The codec was stopped by signal %1.</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Add AMR Audio</source>
-        <translation>إضافة AMR</translation>
+        <translation>إضافة صوت AMR</translation>
     </message>
     <message>
         <source>Convert to MP3</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Add MP3 Audio</source>
-        <translation>إضافة MP3</translation>
+        <translation>إضافة صوت MP3</translation>
     </message>
     <message>
         <source>Convert to AMR</source>
@@ -178,8 +178,8 @@
         <source>%n file(s) or folder(s) could not be added.</source>
         <translation>
             <numerusform>تعذّرت إضافة %n ملف أو مجلد.</numerusform>
-            <numerusform>تعذّرت إضافة %n ملف أو مجلد.</numerusform>
-            <numerusform>تعذّرت إضافة %n ملفين أو مجلدين.</numerusform>
+            <numerusform>تعذّرت إضافة ملف أو مجلد واحد.</numerusform>
+            <numerusform>تعذّرت إضافة ملفين أو مجلدين.</numerusform>
             <numerusform>تعذّرت إضافة %n ملفات أو مجلدات.</numerusform>
             <numerusform>تعذّرت إضافة %n ملفًا أو مجلدًا.</numerusform>
             <numerusform>تعذّرت إضافة %n ملف أو مجلد.</numerusform>
@@ -193,7 +193,7 @@
     <message>
         <source>Directory &quot;%1&quot; don&apos;t exists.</source>
         <extracomment>Translate the meaning: the folder %1 does not exist</extracomment>
-        <translation>المجلد &quot;%1&quot; غير موجود.</translation>
+        <translation>المجلد «%1» غير موجود.</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -205,12 +205,12 @@
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation>بدء فك ترميز الصوت...</translation>
+        <translation>بدء فك ترميز الصوت…</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>
         <extracomment>The status while a file converts; %1 is how much of the output is written so far, such as &quot;125kb&quot;</extracomment>
-        <translation>جارٍ فك الترميز %1</translation>
+        <translation>جارٍ فك ترميز الصوت %1</translation>
     </message>
     <message>
         <source>Can&apos;t decode file.</source>
@@ -219,14 +219,14 @@
     <message>
         <source>Show no more failures in this batch</source>
         <extracomment>A check box in the message about a file that failed</extracomment>
-        <translation>عدم إظهار المزيد من الإخفاقات في هذه الدفعة</translation>
+        <translation>عدم إظهار حالات فشل أخرى في هذه الدفعة</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be converted.</source>
         <translation>
             <numerusform>تعذّر تحويل %n ملف.</numerusform>
-            <numerusform>تعذّر تحويل %n ملف.</numerusform>
-            <numerusform>تعذّر تحويل %n ملفين.</numerusform>
+            <numerusform>تعذّر تحويل ملف واحد.</numerusform>
+            <numerusform>تعذّر تحويل ملفين.</numerusform>
             <numerusform>تعذّر تحويل %n ملفات.</numerusform>
             <numerusform>تعذّر تحويل %n ملفًا.</numerusform>
             <numerusform>تعذّر تحويل %n ملف.</numerusform>
@@ -240,7 +240,7 @@
     <message>
         <source>Success conversion, Output files save in the output folder.</source>
         <extracomment>The batch is over and its last file was converted (translate the meaning: the conversion succeeded and the files are in the chosen folder)</extracomment>
-        <translation>نجح التحويل. حُفظت ملفات الإخراج في مجلد الإخراج.</translation>
+        <translation>نجح التحويل، وحُفظت الملفات الناتجة في مجلد الإخراج.</translation>
     </message>
     <message>
         <source>%1 of %2 files done</source>

@@ -28,11 +28,11 @@
     <name>TBatch</name>
     <message>
         <source>Can&apos;t create &quot;%1&quot;: %2.</source>
-        <translation>「%1」を作成できません: %2。</translation>
+        <translation>「%1」を作成できません：%2。</translation>
     </message>
     <message>
         <source>No free output name is left for &quot;%1&quot; in &quot;%2&quot;.</source>
-        <translation>「%2」には「%1」の出力ファイルに使える空き名がもうありません。</translation>
+        <translation>「%2」には「%1」の出力ファイルに使える名前がもう残っていません。</translation>
     </message>
     <message>
         <source>No output name for &quot;%1&quot; fits in &quot;%2&quot;.</source>
@@ -44,15 +44,15 @@
     </message>
     <message>
         <source>Can&apos;t open &quot;%1&quot;: %2.</source>
-        <translation>「%1」を開けません: %2。</translation>
+        <translation>「%1」を開けません：%2。</translation>
     </message>
     <message>
         <source>Can&apos;t create a file in &quot;%1&quot;: %2.</source>
-        <translation>「%1」にファイルを作成できません: %2。</translation>
+        <translation>「%1」にファイルを作成できません：%2。</translation>
     </message>
     <message>
         <source>The damaged file &quot;%1&quot; is left on disk: it could not be removed (%2).</source>
-        <translation>破損したファイル「%1」がディスクに残っています。削除できませんでした (%2)。</translation>
+        <translation>破損したファイル「%1」を削除できなかったため、ディスクに残っています（%2）。</translation>
     </message>
     <message>
         <source>The codec was stopped by signal %1.</source>
@@ -145,7 +145,7 @@
     <message>
         <source>Delete</source>
         <extracomment>A button that removes the selected row from the list (the file stays)</extracomment>
-        <translation>除外</translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -172,7 +172,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A file or folder, then why it could not be converted or added</extracomment>
-        <translation>%1: %2</translation>
+        <translation>%1：%2</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) or folder(s) could not be added.</source>
@@ -196,11 +196,11 @@
     </message>
     <message>
         <source>Audio codec error, please reinstall this software.</source>
-        <translation>オーディオ コーデックのエラーです。このソフトウェアを再インストールしてください。</translation>
+        <translation>音声コーデックのエラーです。このソフトウェアを再インストールしてください。</translation>
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation>音声のデコードを開始...</translation>
+        <translation>音声のデコードを開始しています…</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>

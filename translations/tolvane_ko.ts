@@ -28,31 +28,31 @@
     <name>TBatch</name>
     <message>
         <source>Can&apos;t create &quot;%1&quot;: %2.</source>
-        <translation>&quot;%1&quot;을(를) 만들 수 없습니다: %2.</translation>
+        <translation>“%1”을(를) 만들 수 없습니다: %2.</translation>
     </message>
     <message>
         <source>No free output name is left for &quot;%1&quot; in &quot;%2&quot;.</source>
-        <translation>&quot;%2&quot;에 &quot;%1&quot;의 출력 파일에 사용할 수 있는 이름이 더 이상 없습니다.</translation>
+        <translation>“%2”에 “%1”의 출력 파일에 사용할 수 있는 이름이 더 이상 없습니다.</translation>
     </message>
     <message>
         <source>No output name for &quot;%1&quot; fits in &quot;%2&quot;.</source>
-        <translation>&quot;%2&quot;에 들어갈 수 있는 &quot;%1&quot;의 출력 파일 이름이 없습니다.</translation>
+        <translation>“%2”에 들어갈 수 있는 “%1”의 출력 파일 이름이 없습니다.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there, or is not a file.</source>
-        <translation>&quot;%1&quot;이(가) 더 이상 없거나 파일이 아닙니다.</translation>
+        <translation>“%1”이(가) 더 이상 없거나 파일이 아닙니다.</translation>
     </message>
     <message>
         <source>Can&apos;t open &quot;%1&quot;: %2.</source>
-        <translation>&quot;%1&quot;을(를) 열 수 없습니다: %2.</translation>
+        <translation>“%1”을(를) 열 수 없습니다: %2.</translation>
     </message>
     <message>
         <source>Can&apos;t create a file in &quot;%1&quot;: %2.</source>
-        <translation>&quot;%1&quot;에 파일을 만들 수 없습니다: %2.</translation>
+        <translation>“%1”에 파일을 만들 수 없습니다: %2.</translation>
     </message>
     <message>
         <source>The damaged file &quot;%1&quot; is left on disk: it could not be removed (%2).</source>
-        <translation>손상된 파일 &quot;%1&quot;이(가) 디스크에 남아 있습니다. 삭제할 수 없었습니다(%2).</translation>
+        <translation>손상된 파일 “%1”을(를) 삭제할 수 없어 디스크에 남아 있습니다(%2).</translation>
     </message>
     <message>
         <source>The codec was stopped by signal %1.</source>
@@ -177,7 +177,7 @@
     <message numerus="yes">
         <source>%n file(s) or folder(s) could not be added.</source>
         <translation>
-            <numerusform>파일 또는 폴더 %n개를 추가할 수 없습니다.</numerusform>
+            <numerusform>파일 또는 폴더 %n개를 추가하지 못했습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -188,7 +188,7 @@
     <message>
         <source>Directory &quot;%1&quot; don&apos;t exists.</source>
         <extracomment>Translate the meaning: the folder %1 does not exist</extracomment>
-        <translation>&quot;%1&quot; 폴더가 존재하지 않습니다.</translation>
+        <translation>“%1” 폴더가 존재하지 않습니다.</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation>오디오 디코딩 시작...</translation>
+        <translation>오디오 디코딩을 시작하는 중…</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>
@@ -219,7 +219,7 @@
     <message numerus="yes">
         <source>%n file(s) could not be converted.</source>
         <translation>
-            <numerusform>파일 %n개를 변환할 수 없습니다.</numerusform>
+            <numerusform>파일 %n개를 변환하지 못했습니다.</numerusform>
         </translation>
     </message>
     <message>

@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>No free output name is left for &quot;%1&quot; in &quot;%2&quot;.</source>
-        <translation>“%2”中已没有可供“%1”使用的空闲输出文件名。</translation>
+        <translation>“%2”中已没有可供“%1”使用的输出文件名。</translation>
     </message>
     <message>
         <source>No output name for &quot;%1&quot; fits in &quot;%2&quot;.</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation>开始解码音频...</translation>
+        <translation>开始解码音频…</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>
