@@ -52,11 +52,11 @@
     </message>
     <message>
         <source>The damaged file &quot;%1&quot; is left on disk: it could not be removed (%2).</source>
-        <translation>Die beschädigte Datei „%1“ bleibt auf dem Datenträger, da sie nicht entfernt werden konnte (%2).</translation>
+        <translation>Die beschädigte Datei „%1“ bleibt auf dem Datenträger, da sie nicht gelöscht werden konnte (%2).</translation>
     </message>
     <message>
         <source>The codec was stopped by signal %1.</source>
-        <translation>Der Codec wurde durch Signal %1 beendet.</translation>
+        <translation>Der Codec wurde durch Signal %1 gestoppt.</translation>
     </message>
     <message>
         <source>The codec ended with exit code %1.</source>
@@ -79,7 +79,7 @@
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation>Bitte fügen Sie mindestens eine AMR-Datei hinzu.</translation>
+        <translation>Bitte wählen Sie eine AMR-Datei aus.</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation>Bitte fügen Sie mindestens eine MP3-Datei hinzu.</translation>
+        <translation>Bitte wählen Sie eine MP3-Datei aus.</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation>MP3 erzeugen</translation>
+        <translation>In MP3 konvertieren</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation>AMR erzeugen</translation>
+        <translation>In AMR konvertieren</translation>
     </message>
     <message>
         <source>File Size</source>
@@ -150,7 +150,7 @@
     <message>
         <source>Stop</source>
         <extracomment>A small button that ends the running batch</extracomment>
-        <translation>Stopp</translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>All Files</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation>%1 bytes</translation>
+        <translation>%1 B</translation>
     </message>
     <message>
         <source>%1 KB</source>
@@ -79,7 +79,7 @@
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation>Añada al menos un archivo AMR.</translation>
+        <translation>Seleccione un archivo AMR.</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation>Añada al menos un archivo MP3.</translation>
+        <translation>Seleccione un archivo MP3.</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>
@@ -150,7 +150,7 @@
     <message>
         <source>Stop</source>
         <extracomment>A small button that ends the running batch</extracomment>
-        <translation>Parar</translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>All Files</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation>%1 octets</translation>
+        <translation>%1 o</translation>
     </message>
     <message>
         <source>%1 KB</source>
@@ -79,7 +79,7 @@
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation>Ajoutez au moins un fichier AMR.</translation>
+        <translation>Veuillez sélectionner un fichier AMR.</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation>Ajoutez au moins un fichier MP3.</translation>
+        <translation>Veuillez sélectionner un fichier MP3.</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation>Créer les MP3</translation>
+        <translation>Convertir en MP3</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation>Créer les AMR</translation>
+        <translation>Convertir en AMR</translation>
     </message>
     <message>
         <source>File Size</source>
@@ -237,7 +237,7 @@
     <message>
         <source>%1 of %2 files done</source>
         <extracomment>Tooltip of the batch&apos;s progress bar</extracomment>
-        <translation>%1 fichiers traités sur %2</translation>
+        <translation>Fichiers traités&#xa0;: %1 sur %2</translation>
     </message>
 </context>
 </TS>

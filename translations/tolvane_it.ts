@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>The codec was stopped by signal %1.</source>
-        <translation>Il codec è stato interrotto dal segnale %1.</translation>
+        <translation>Il codec è stato fermato dal segnale %1.</translation>
     </message>
     <message>
         <source>The codec ended with exit code %1.</source>
@@ -79,7 +79,7 @@
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation>Aggiungi almeno un file AMR.</translation>
+        <translation>Seleziona un file AMR.</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation>Aggiungi almeno un file MP3.</translation>
+        <translation>Seleziona un file MP3.</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>

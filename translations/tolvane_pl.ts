@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation>Do MP3</translation>
+        <translation>Konwertuj do MP3</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation>Do AMR</translation>
+        <translation>Konwertuj do AMR</translation>
     </message>
     <message>
         <source>File Size</source>
@@ -150,7 +150,7 @@
     <message>
         <source>Stop</source>
         <extracomment>A small button that ends the running batch</extracomment>
-        <translation>Stop</translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>All Files</source>
@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation>Start dekodowania…</translation>
+        <translation>Rozpoczynanie dekodowania…</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation>%1 bytes</translation>
+        <translation>%1 B</translation>
     </message>
     <message>
         <source>%1 KB</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>The codec was stopped by signal %1.</source>
-        <translation>O codec foi interrompido pelo sinal %1.</translation>
+        <translation>O codec foi parado pelo sinal %1.</translation>
     </message>
     <message>
         <source>The codec ended with exit code %1.</source>
@@ -79,7 +79,7 @@
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation>Adicione pelo menos um arquivo AMR.</translation>
+        <translation>Selecione um arquivo AMR.</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation>Adicione pelo menos um arquivo MP3.</translation>
+        <translation>Selecione um arquivo MP3.</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation>Gerar MP3</translation>
+        <translation>Converter para MP3</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation>Gerar AMR</translation>
+        <translation>Converter para AMR</translation>
     </message>
     <message>
         <source>File Size</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1 Bytes</source>
-        <translation>%1 байт</translation>
+        <translation>%1 Б</translation>
     </message>
     <message>
         <source>%1 KB</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation>В MP3</translation>
+        <translation>Конвертувати в MP3</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation>В AMR</translation>
+        <translation>Конвертувати в AMR</translation>
     </message>
     <message>
         <source>File Size</source>
@@ -145,12 +145,12 @@
     <message>
         <source>Delete</source>
         <extracomment>A button that removes the selected row from the list (the file stays)</extracomment>
-        <translation>Прибрати</translation>
+        <translation>Вилучити</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>A small button that ends the running batch</extracomment>
-        <translation>Стоп</translation>
+        <translation>Зупинити</translation>
     </message>
     <message>
         <source>All Files</source>
@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation>Початок декодування…</translation>
+        <translation>Запуск декодування…</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>
