@@ -6,7 +6,6 @@
 #include "tests/support/TestSupport.h"
 
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,6 +19,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 
 namespace {
 
@@ -269,6 +269,111 @@ private slots:
         QVERIFY(batch.Convert(out));
         QCOMPARE(Outputs(batch.form.AMRListView), QStringList({out + "/x(4).mp3", out + "/x(5).mp3"}));
         QVERIFY(!QFile::exists(batch.Path("nowhere")));
+    }
+
+    // A recordings tree dropped keeps its shape below the output folder: each day's memo in
+    // its day's folder, a file added by itself straight in it, a second folder of the same
+    // name sharing the tree. A second batch into the same folder numbers every output inside
+    // the tree and rewrites nothing.
+    void treesKeepTheirShape()
+    {
+        const TStandInCodec codec("echo \"$in\" > \"$out\"");
+        TSession batch(codec.Dir());
+        batch.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&batch.form));
+        const QString recordings = batch.Path("phone/Recordings");
+        const QStringList inputs{Touch(recordings + "/2019-03-01/Recording.amr"),
+                                 Touch(recordings + "/2019-03-02/Recording.amr"),
+                                 Touch(recordings + "/Calls/Anna/call 1.amr"), Touch(batch.Path("single.amr")),
+                                 Touch(batch.Path("backup/Recordings/2019-03-01/Recording.amr"))};
+        Touch(recordings + "/2019-03-03/notes.txt"); // a folder that yields no output
+        Drop(batch.form.AMRListView, {QUrl::fromLocalFile(recordings + '/')});
+        batch.Add({inputs.at(3)});
+        Drop(batch.form.AMRListView, {QUrl::fromLocalFile(batch.Path("backup/Recordings"))});
+        QCOMPARE(Captions(batch.form.AMRListView), inputs);
+        const QString out = batch.Path("out/");
+        QDir().mkpath(out);
+        QVERIFY(batch.Convert(out));
+        QCOMPARE(batch.seam.Texts(), QStringList{kSuccessText});
+        QCOMPARE(Outputs(batch.form.AMRListView),
+                 QStringList({out + "Recordings/2019-03-01/Recording.mp3", out + "Recordings/2019-03-02/Recording.mp3",
+                              out + "Recordings/Calls/Anna/call 1.mp3", out + "single.mp3",
+                              out + "Recordings/2019-03-01/Recording(1).mp3"}));
+        QVERIFY(!QFileInfo::exists(out + "Recordings/2019-03-03"));
+        const QMap<QString, QByteArray> first = FolderSnapshot(out);
+        for (int row = 0; row < inputs.size(); ++row) {
+            QFile output(Outputs(batch.form.AMRListView).at(row));
+            QVERIFY(output.open(QIODevice::ReadOnly));
+            QCOMPARE(output.readAll(), inputs.at(row).toUtf8() + "\n");
+        }
+
+        QVERIFY(batch.Convert(out));
+        QCOMPARE(Outputs(batch.form.AMRListView),
+                 QStringList({out + "Recordings/2019-03-01/Recording(2).mp3", out + "Recordings/2019-03-02/Recording(1).mp3",
+                              out + "Recordings/Calls/Anna/call 1(1).mp3", out + "single(1).mp3",
+                              out + "Recordings/2019-03-01/Recording(3).mp3"}));
+        QMap<QString, QByteArray> second = FolderSnapshot(out);
+        for (auto it = first.cbegin(); it != first.cend(); ++it)
+            QCOMPARE(second.take(it.key()), it.value());
+        QCOMPARE(second.size(), inputs.size());
+    }
+
+    // Where something that is not a folder has the name a tree's folder needs (a file, or a
+    // link, which is never followed), the rows bound for it fail with the reason and touch
+    // nothing there; the other rows convert.
+    void treeFolderNameTaken_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("a file") << false;
+        QTest::newRow("a link to a folder") << true;
+    }
+    void treeFolderNameTaken()
+    {
+        QFETCH(bool, link);
+        const TStandInCodec codec("echo \"$in\" > \"$out\"");
+        TSession batch(codec.Dir());
+        batch.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&batch.form));
+        const QString day = batch.Path("Recordings/2019-03-01");
+        Touch(day + "/Recording.amr");
+        Touch(batch.Path("Recordings/top.amr"));
+        const QString out = batch.Path("out");
+        QDir().mkpath(batch.Path("elsewhere"));
+        if (link) {
+            QDir().mkpath(out + "/Recordings");
+            QFile::link(batch.Path("elsewhere"), out + "/Recordings/2019-03-01");
+        } else {
+            Touch(out + "/Recordings/2019-03-01", "mine");
+        }
+        const QMap<QString, QByteArray> before = FolderSnapshot(batch.Path("elsewhere"));
+        Drop(batch.form.AMRListView, {QUrl::fromLocalFile(batch.Path("Recordings"))});
+        QVERIFY(batch.Convert(out));
+        QCOMPARE(batch.seam.Texts(), QStringList({kFailedText, kSuccessText}));
+        QCOMPARE(batch.seam.messages.first().details.section('\n', 0, 0),
+                 "Can't make the folder \"" + out + "/Recordings/2019-03-01\": a file or a link has its name.");
+        QCOMPARE(Outputs(batch.form.AMRListView), QStringList({"", out + "/Recordings/top.mp3"}));
+        QCOMPARE(FolderSnapshot(batch.Path("elsewhere")), before);
+        QFile mine(out + "/Recordings/2019-03-01");
+        if (!link) {
+            QVERIFY(mine.open(QIODevice::ReadOnly));
+            QCOMPARE(mine.readAll(), QByteArray("mine"));
+        }
+    }
+
+    // A folder chooser gives text: an output folder whose name is not UTF-8 is still the one
+    // chosen, and a published output carries no mark of any kind.
+    void chosenFolderOfAnyBytes()
+    {
+        const TStandInCodec codec("echo data > \"$out\"");
+        TSession batch(codec.Dir());
+        batch.Add({Touch(batch.Path("in/memo.amr"))});
+        const QByteArray folder = QFile::encodeName(batch.dir.path()) + "/Ausgabe \xe9";
+        QCOMPARE(::mkdir(folder.constData(), 0755), 0);
+        QVERIFY(batch.Convert(QFile::decodeName(folder)));
+        QCOMPARE(batch.seam.Texts(), QStringList{kSuccessText});
+        QCOMPARE(OutputPaths(batch.form.AMRListView), QList<QByteArray>{folder + "/memo.mp3"});
+        char mark[8];
+        QCOMPARE(::getxattr((folder + "/memo.mp3").constData(), "user.tolvane.working", mark, sizeof mark), -1);
     }
 
     void failedFilesAndTheBatchGoesOn()

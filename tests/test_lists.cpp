@@ -11,6 +11,8 @@
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -311,6 +313,25 @@ private slots:
         DropUriList(form.AMRListView, "file://" + latin1.toPercentEncoding("/") + "%00.mp3\r\n");
         QCOMPARE(RowCount(form.AMRListView), 3);
         QVERIFY(seam.messages.isEmpty());
+    }
+
+    // A name that looks like markup is shown as it reads, in its cell's tooltip too.
+    void namesThatLookLikeMarkup()
+    {
+        QTemporaryDir dir;
+        const QString name = Touch(dir.filePath("<b>memo</b> &amp;.amr"));
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.AddAMRFile(name, true);
+        QVERIFY(WaitForAdds(form));
+        const QRect cell = form.AMRListView->visualRect(form.AMRListView->model()->index(0, 0));
+        QHelpEvent help(QEvent::ToolTip, cell.center(), form.AMRListView->viewport()->mapToGlobal(cell.center()));
+        QCoreApplication::sendEvent(form.AMRListView->viewport(), &help);
+        QTextDocument shown;
+        shown.setHtml(QToolTip::text());
+        QCOMPARE(shown.toPlainText(), name);
     }
 
     // From here on this process has given up its superuser file rights. A folder that cannot

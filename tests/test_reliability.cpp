@@ -165,6 +165,39 @@ private slots:
         QCOMPARE(Probe(dir.filePath("song.amr")).codec, QString("amr_nb"));
     }
 
+    // Recordings the phone never finished, or that are no recordings at all, each fail with
+    // why, also one whose header is all there is (the codec makes a file of headers alone
+    // for it and exits with 0). The summary names all eight, one line each, whatever their
+    // names hold.
+    void brokenRecordingsFail()
+    {
+        QTemporaryDir dir;
+        const QStringList broken{Touch(dir.filePath("header only 1.amr"), "#!AMR\n"),
+                                 Touch(dir.filePath("header only 2.amr"), "#!AMR\n"),
+                                 Touch(dir.filePath("<b>memo</b>.amr"), "#!AMR\n"),
+                                 Touch(dir.filePath("empty 1.amr"), ""),
+                                 Touch(dir.filePath("new\nline.amr"), ""),
+                                 Touch(dir.filePath("noise 1.amr"), QByteArray(3000, '\x5a')),
+                                 Touch(dir.filePath("noise 2.amr"), "not a recording at all"),
+                                 Touch(dir.filePath("cut.amr"), "#!AM")};
+        QStringList inputs = broken;
+        inputs.insert(3, dir.filePath("good.amr"));
+        QVERIFY(QFile::copy(SharedMemo(), inputs.at(3)));
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.FBatchOptions = {2, 50};
+        seam.ticks = {true};
+        QVERIFY(RunBatch(form, seam, inputs, dir.path()));
+        QCOMPARE(seam.Texts(), QStringList({kFailedText, "8 files could not be converted."}));
+        QVERIFY(seam.messages.first().details.startsWith("The codec found no sound in the file."));
+        const QStringList lines = seam.messages.at(1).details.split('\n');
+        QCOMPARE(lines.size(), broken.size());
+        QCOMPARE(lines.at(2), dir.filePath("<b>memo</b>.amr") + ": The codec found no sound in the file.");
+        QVERIFY(lines.at(4).startsWith(dir.filePath("new\u240aline.amr") + ": "));
+        QStringList kept = QDir(dir.path()).entryList({"*.mp3"}, QDir::Files | QDir::Hidden);
+        QCOMPARE(kept, QStringList{"good.mp3"});
+    }
+
     // On a full disk ffmpeg says so but exits with 0: the truncated file must still fail.
     void fullDisk()
     {
