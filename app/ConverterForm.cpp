@@ -57,6 +57,7 @@ void TConverterForm::FormResize()
 // looking at a mount that does not answer is left behind.
 void TConverterForm::FormDestroy()
 {
+    FAdds.clear(); // nothing more is said of them
     FAdder->Stop();
     FBatch.reset();
     if (FBusyCursor)

@@ -75,8 +75,11 @@ void TConverterForm::DropFiles(TDirection page, const QList<QByteArray> &paths)
 {
     if (IsBusy() || FBatch || paths.isEmpty())
         return;
+    QList<QByteArray> dropped;
+    for (const QByteArray &path : paths)
+        dropped << AbsolutePath(path); // no "." or ".." step left to name a kept tree
     const auto ofPage = [page](const QByteArray &name) { return IsInputOf(page, name); };
-    StartAdd({paths, ofPage, {}}, {page, true, true, false, true});
+    StartAdd({dropped, ofPage, {}}, {page, true, true, false, true});
 }
 
 // Files named when the program starts, as a file manager's "Open with" names them: each goes
@@ -147,6 +150,8 @@ void TConverterForm::ShowFound(quint64 add, const QList<TFoundFile> &files)
 // One message for everything an add could not look at, however much.
 void TConverterForm::ShowAddDone(quint64 add, const QList<TFolderProblem> &problems)
 {
+    if (!FAdds.contains(add))
+        return;
     const TPendingAdd pending = FAdds.take(add);
     if (!pending.report || problems.isEmpty())
         return;

@@ -1,3 +1,4 @@
+// Start-up measured from outside on a private X server.
 #include "bench/XStartup.h"
 
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// Start-up measured from outside: exec to the window mapped on a private X server.
 #pragma once
 
 #include <QString>

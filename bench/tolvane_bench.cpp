@@ -2,6 +2,7 @@
 // real codec compared with running the codec directly. Run it with `make bench`.
 //   tolvane_bench [--runs N] [--startup-only] [--batch-only] [--adding-only]
 #include "app/ConverterForm.h"
+#include "app/ListView.h"
 #include "bench/XStartup.h"
 #include "convert/CodecContract.h"
 #include "tests/support/ScriptedSeam.h"
@@ -13,7 +14,6 @@
 #include <QMimeData>
 #include <QTest>
 #include <QThread>
-#include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -59,6 +59,7 @@ TBatchFigures RunWindowBatch(const QStringList &memos, const QString &folder, in
     form.FBatchOptions.codecs = codecs;
     for (const QString &memo : memos)
         form.AddAMRFile(memo, false);
+    WaitForAdds(form);
 
     // The event loop's longest absence, seen by a fine-grained timer.
     QElapsedTimer sinceTick;
@@ -122,8 +123,8 @@ double RunDirect(const QStringList &memos, const QString &folder, int cores)
     return clock.nsecsElapsed() / 1e9;
 }
 
-// Drops `files` on the AMR list as a file manager would and answers the seconds until the
-// window is free again.
+// Drops `files` on the AMR list as a file manager would and answers the seconds until they
+// are all listed.
 double DropOnList(const QList<QUrl> &files)
 {
     TScriptedSeam seam;
@@ -140,9 +141,12 @@ double DropOnList(const QList<QUrl> &files)
     clock.start();
     QCoreApplication::sendEvent(target, &enter);
     QCoreApplication::sendEvent(target, &drop);
-    QCoreApplication::processEvents(); // the files are added, then laid out and painted
+    QCoreApplication::processEvents(); // the drop's files are handed on once it is over
+    while (form.Adding())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents(); // laid out and painted
     const double seconds = clock.nsecsElapsed() / 1e9;
-    if (form.AMRListView->topLevelItemCount() == 0)
+    if (RowCount(form.AMRListView) == 0)
         qFatal("the drop added nothing");
     return seconds;
 }

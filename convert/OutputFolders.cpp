@@ -5,6 +5,8 @@
 #include "convert/WorkingFile.h"
 #include "lists/Paths.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -57,12 +59,13 @@ TOutputFolders::TOutputFolders(QByteArray root)
 
 TOutputFolders::~TOutputFolders()
 {
-    for (const TFolder &folder : std::as_const(FBelow)) {
-        if (folder.fd >= 0)
-            ::close(folder.fd);
+    QSet<int> open{FRoot.fd}; // a step that is none shares its parent's
+    for (const TFolder &folder : std::as_const(FBelow))
+        open.insert(folder.fd);
+    for (const int fd : std::as_const(open)) {
+        if (fd >= 0)
+            ::close(fd);
     }
-    if (FRoot.fd >= 0)
-        ::close(FRoot.fd);
 }
 
 TOutputFolders::TFolder TOutputFolders::Folder(const QByteArray &relative)
@@ -81,6 +84,11 @@ TOutputFolders::TFolder TOutputFolders::Folder(const QByteArray &relative)
         return folder;
     }
     const QByteArray name = relative.mid(slash + 1);
+    if (name.isEmpty() || name == "." || name == "..") {
+        // No step of a tree leaves the chosen folder: such a step is none.
+        FBelow.insert(relative, parent);
+        return parent;
+    }
     QByteArray made = name;
     folder.fd = EnterOrMake(parent.fd, made, &folder.error, &folder.notAFolder);
     // A name a card refuses is made fit; one it takes is never changed.

@@ -251,8 +251,9 @@ int TWorkingFile::Publish(int to, const QByteArray &toPath, const QByteArray &na
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(FFd);
         if (::linkat(AT_FDCWD, self.constData(), to, name.constData(), AT_SYMLINK_FOLLOW) == 0)
             return published();
-        if (errno != ENOENT || ::access("/proc/self/fd", F_OK) == 0)
-            return errno;
+        const int error = errno;
+        if (error != ENOENT || ::access("/proc/self/fd", F_OK) == 0)
+            return error;
         // No /proc here: the same link straight from the descriptor, where that is allowed.
         return ::linkat(FFd, "", to, name.constData(), AT_EMPTY_PATH) == 0 ? published() : errno;
     }

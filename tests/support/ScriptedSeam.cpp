@@ -1,3 +1,4 @@
+// The scripted seam: answers from queues, records what was shown.
 #include "tests/support/ScriptedSeam.h"
 
 QStringList TScriptedSeam::Texts() const

@@ -1,3 +1,4 @@
+// A stand-in for every dialog, message box and the browser, answering as a test scripts it.
 #pragma once
 
 #include "app/ModalSeam.h"
