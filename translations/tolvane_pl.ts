@@ -150,7 +150,7 @@
     <message>
         <source>Stop</source>
         <extracomment>A small button that ends the running batch</extracomment>
-        <translation>Stop</translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>All Files</source>
