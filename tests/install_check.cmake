@@ -101,7 +101,7 @@ endif()
 execute_process(COMMAND "${dpkg_deb}" -f "${deb}" Package Version Depends Recommends
                 OUTPUT_VARIABLE fields)
 foreach(expected "Package: tolvane" "Version: 1.4" " ffmpeg," " libavcodec-extra," "libavformat"
-                 "libavutil" "libqt6widgets6" "Recommends: qt6-translations-l10n")
+                 "libavutil" "libqt6widgets6" "Recommends: qt6-translations-l10n, qt6-wayland")
   string(FIND "${fields}" "${expected}" at)
   if(at LESS 0)
     message(FATAL_ERROR "the package's control fields lack \"${expected}\":\n${fields}")
