@@ -1,5 +1,6 @@
 // The program in every language it is translated into: complete translations that keep
-// their placeholders, texts that fit their controls, Arabic right to left.
+// their placeholders, texts that fit their controls, Arabic right to left, no English
+// "Stop" left behind, and Qt's file dialogs translated too.
 #include "app/ConverterForm.h"
 #include "app/Translations.h"
 #include "tests/support/ScriptedSeam.h"
