@@ -54,22 +54,36 @@ void TTranslations::Load(const QLocale &locale)
         QCoreApplication::installTranslator(translator.get());
         FInstalled << translator.release();
     };
-    // Qt's own words: its file dialog, its message boxes' buttons.
-    auto qt = std::make_unique<QTranslator>();
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        install(std::move(qt));
-    for (const QString &folder : Folders()) {
-        auto english = std::make_unique<QTranslator>();
-        if (!english->load(QStringLiteral("tolvane_en"), folder))
+    QString folder;
+    std::unique_ptr<QTranslator> english, own;
+    for (const QString &candidate : Folders()) {
+        auto plurals = std::make_unique<QTranslator>();
+        if (!plurals->load(QStringLiteral("tolvane_en"), candidate))
             continue;
-        install(std::move(english));
-        auto own = std::make_unique<QTranslator>();
-        if (own->load(locale, QStringLiteral("tolvane"), QStringLiteral("_"), folder)
-            && !own->filePath().endsWith(QStringLiteral("tolvane_en.qm")))
-            install(std::move(own));
+        english = std::move(plurals);
+        folder = candidate;
+        own = std::make_unique<QTranslator>();
+        if (!own->load(locale, QStringLiteral("tolvane"), QStringLiteral("_"), folder)
+            || own->filePath().endsWith(QStringLiteral("tolvane_en.qm")))
+            own.reset();
         break;
     }
+    // Qt's own words: its file dialog, its message boxes' buttons, in the language the
+    // window speaks (not a later one of the user's that only Qt has), from Qt's own
+    // translations, or from the program's where Qt has none for that language.
+    const QLocale qtLocale = own && !own->language().isEmpty() ? QLocale(own->language()) : locale;
+    for (const QString &qtFolder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), folder}) {
+        auto qt = std::make_unique<QTranslator>();
+        if (!qtFolder.isEmpty()
+            && qt->load(qtLocale, QStringLiteral("qtbase"), QStringLiteral("_"), qtFolder)) {
+            install(std::move(qt));
+            break;
+        }
+    }
+    if (english)
+        install(std::move(english));
+    if (own)
+        install(std::move(own));
 }
 
 void TTranslations::Unload()

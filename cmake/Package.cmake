@@ -21,6 +21,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tolvane.example/")
+# Qt's own translations, so that its file dialog and buttons speak the user's language too,
+# and its Wayland plugin, so that on Debian's desktop, a Wayland session by default, the
+# window runs there itself rather than through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 # The Qt runtime comes from the program's own libraries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The rest (ffmpeg, its encoders and the libraries the codec links point at) is worked out

@@ -38,7 +38,9 @@ foreach(file "${desktop}" "${metainfo}" "${PREFIX}/share/icons/hicolor/scalable/
              "${PREFIX}/share/man/man1/tolvane.1.gz" "${PREFIX}/share/doc/tolvane/copyright"
              "${PREFIX}/share/tolvane/translations/tolvane_de.qm"
              "${PREFIX}/share/tolvane/translations/tolvane_zh_CN.qm"
-             "${PREFIX}/share/tolvane/translations/tolvane_ar.qm")
+             "${PREFIX}/share/tolvane/translations/tolvane_ar.qm"
+             "${PREFIX}/share/tolvane/translations/qtbase_hi.qm"
+             "${PREFIX}/share/tolvane/translations/qtbase_vi.qm")
   if(NOT EXISTS "${file}")
     message(FATAL_ERROR "${file} was not installed")
   endif()
@@ -99,7 +101,7 @@ endif()
 execute_process(COMMAND "${dpkg_deb}" -f "${deb}" Package Version Depends Recommends
                 OUTPUT_VARIABLE fields)
 foreach(expected "Package: tolvane" "Version: 1.4" " ffmpeg," " libavcodec-extra," "libavformat"
-                 "libavutil" "libqt6widgets6" "Recommends: qt6-translations-l10n")
+                 "libavutil" "libqt6widgets6" "Recommends: qt6-translations-l10n, qt6-wayland")
   string(FIND "${fields}" "${expected}" at)
   if(at LESS 0)
     message(FATAL_ERROR "the package's control fields lack \"${expected}\":\n${fields}")
@@ -111,7 +113,8 @@ foreach(expected "./usr/bin/tolvane -> ../lib/tolvane/tolvane" "./usr/lib/tolvan
                  "./usr/share/doc/tolvane/changelog.gz" "./usr/share/man/man1/tolvane.1.gz"
                  "./usr/share/applications/${id}.desktop" "./usr/share/metainfo/${id}.metainfo.xml"
                  "./usr/share/icons/hicolor/256x256/apps/${id}.png"
-                 "./usr/share/tolvane/translations/tolvane_ja.qm")
+                 "./usr/share/tolvane/translations/tolvane_ja.qm"
+                 "./usr/share/tolvane/translations/qtbase_id.qm")
   string(FIND "${contents}" "${expected}" at)
   if(at LESS 0)
     message(FATAL_ERROR "the package lacks ${expected}:\n${contents}")

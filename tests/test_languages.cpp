@@ -1,10 +1,14 @@
 // The program in every language it is translated into: complete translations that keep
-// their placeholders, texts that fit their controls, Arabic right to left.
+// their placeholders, texts that fit their controls, Arabic right to left, no English
+// "Stop" left behind, and Qt's file dialogs translated too.
 #include "app/ConverterForm.h"
 #include "app/ListView.h"
 #include "app/Translations.h"
 #include "tests/support/ScriptedSeam.h"
 
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +17,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <QXmlStreamReader>
 
 namespace {
@@ -34,6 +40,25 @@ int TextRoom(const QPushButton *button)
     const QStyle *style = button->style();
     return button->width() - style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
         - 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+}
+
+// Qt's file dialog in `language`: its buttons, labels, tooltips and columns are not
+// Qt's English ones.
+void CheckDialogTranslated(QFileDialog *dialog, const QStringList &englishLabels)
+{
+    QVERIFY(dialog);
+    const QDialogButtonBox *buttons = dialog->findChild<QDialogButtonBox *>("buttonBox");
+    QVERIFY(buttons && buttons->button(QDialogButtonBox::Cancel));
+    const QString cancel = buttons->button(QDialogButtonBox::Cancel)->text();
+    QVERIFY2(cancel != "Cancel" && cancel != "&Cancel", qPrintable(cancel));
+    const QStringList labels{dialog->findChild<QLabel *>("lookInLabel")->text(),
+                             dialog->findChild<QLabel *>("fileNameLabel")->text(),
+                             dialog->findChild<QLabel *>("fileTypeLabel")->text()};
+    for (int label = 0; label < labels.size(); ++label)
+        QVERIFY2(labels.at(label) != englishLabels.at(label), qPrintable(labels.at(label)));
+    QVERIFY(dialog->findChild<QToolButton *>("backButton")->toolTip() != "Back");
+    const QAbstractItemModel *files = dialog->findChild<QTreeView *>("treeView")->model();
+    QVERIFY(files->headerData(1, Qt::Horizontal).toString() != "Size");
 }
 
 } // namespace
@@ -87,6 +112,63 @@ private slots:
             }
         }
         QCOMPARE(messages, 52);
+    }
+
+    // Stop is the word most often left in English, where it reads like a translation.
+    void noEnglishStop()
+    {
+        static const QRegularExpression stop(QStringLiteral("\\bstop\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+        const QDir folder(QStringLiteral(TOLVANE_SOURCE_DIR "/translations"));
+        QStringList files = folder.entryList({"tolvane_*.ts"});
+        for (const QString &qt : QDir(folder.filePath("qt")).entryList({"*.ts"}))
+            files << "qt/" + qt;
+        files.removeAll("tolvane_en.ts");
+        QVERIFY(files.size() >= 17);
+        for (const QString &name : std::as_const(files)) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader xml(&file);
+            while (xml.readNextStartElement() || !xml.atEnd()) {
+                if (xml.isStartElement() && (xml.name() == u"translation" || xml.name() == u"numerusform")) {
+                    const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                    QVERIFY2(!stop.match(text).hasMatch(), qPrintable(name + ": " + text));
+                } else {
+                    xml.readNext();
+                }
+            }
+        }
+    }
+
+    // Qt's file dialog, as the program makes it for adding files and for choosing the
+    // output folder, speaks the language even where Qt's own translations have none for it.
+    void qtDialogsTranslated_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"hi", "id", "vi", "de"})
+            QTest::newRow(language) << QString(language);
+    }
+    void qtDialogsTranslated()
+    {
+        QFETCH(QString, language);
+        FTranslations.Load(QLocale(language));
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.AMRAddButtonClick();
+        CheckDialogTranslated(form.AMROpenDialog, {"Look in:", "File &name:", "Files of type:"});
+        bool chooserSeen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *chooser = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!chooser)
+                return;
+            chooserSeen = true;
+            CheckDialogTranslated(chooser, {"Look in:", "Directory:", "Files of type:"});
+            chooser->reject();
+        });
+        TDesktopSeam desktop;
+        QVERIFY(!desktop.ChooseFolder(&form, "title", QDir::tempPath()));
+        QVERIFY(chooserSeen);
+        FTranslations.Unload();
     }
 
     // At the design's size, and at twice the scale in the second run, no text of a button,

@@ -79,7 +79,7 @@
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation>कृपया कम से कम एक AMR फ़ाइल चुनें।</translation>
+        <translation>कृपया एक AMR फ़ाइल चुनें।</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation>कृपया कम से कम एक MP3 फ़ाइल चुनें।</translation>
+        <translation>कृपया एक MP3 फ़ाइल चुनें।</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation>MP3 में बदलें</translation>
+        <translation>MP3 में रूपांतरित करें</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation>AMR में बदलें</translation>
+        <translation>AMR में रूपांतरित करें</translation>
     </message>
     <message>
         <source>File Size</source>
@@ -201,12 +201,12 @@
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation>डिकोडिंग शुरू हो रही है...</translation>
+        <translation>ऑडियो डिकोड करना शुरू हो रहा है...</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>
         <extracomment>The status while a file converts; %1 is how much of the output is written so far, such as &quot;125kb&quot;</extracomment>
-        <translation>डिकोड हो रहा है %1</translation>
+        <translation>ऑडियो डिकोड हो रहा है: %1</translation>
     </message>
     <message>
         <source>Can&apos;t decode file.</source>
@@ -220,8 +220,8 @@
     <message numerus="yes">
         <source>%n file(s) could not be converted.</source>
         <translation>
-            <numerusform>%n फ़ाइल कनवर्ट नहीं की जा सकी।</numerusform>
-            <numerusform>%n फ़ाइलें कनवर्ट नहीं की जा सकीं।</numerusform>
+            <numerusform>%n फ़ाइल रूपांतरित नहीं की जा सकी।</numerusform>
+            <numerusform>%n फ़ाइलें रूपांतरित नहीं की जा सकीं।</numerusform>
         </translation>
     </message>
     <message>

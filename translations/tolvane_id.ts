@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The codec ended with exit code %1.</source>
-        <translation>Kodek berhenti dengan kode keluar %1.</translation>
+        <translation>Kodek berakhir dengan kode keluar %1.</translation>
     </message>
     <message>
         <source>The codec could not write the whole file.</source>
@@ -79,7 +79,7 @@
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation>Silakan pilih minimal satu file AMR.</translation>
+        <translation>Silakan pilih satu file AMR.</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation>Silakan pilih minimal satu file MP3.</translation>
+        <translation>Silakan pilih satu file MP3.</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation>Ubah ke MP3</translation>
+        <translation>Konversi ke MP3</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation>Ubah ke AMR</translation>
+        <translation>Konversi ke AMR</translation>
     </message>
     <message>
         <source>File Size</source>
@@ -150,7 +150,7 @@
     <message>
         <source>Stop</source>
         <extracomment>A small button that ends the running batch</extracomment>
-        <translation>Stop</translation>
+        <translation>Hentikan</translation>
     </message>
     <message>
         <source>All Files</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation>Mulai mendekode...</translation>
+        <translation>Mulai mendekode audio...</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>

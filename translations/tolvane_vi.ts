@@ -79,7 +79,7 @@
     <name>TConverterForm</name>
     <message>
         <source>Please select one AMR file.</source>
-        <translation>Vui lòng chọn ít nhất một tệp AMR.</translation>
+        <translation>Vui lòng chọn một tệp AMR.</translation>
     </message>
     <message>
         <source>Select folder to save MP3 files.</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Please select one MP3 file.</source>
-        <translation>Vui lòng chọn ít nhất một tệp MP3.</translation>
+        <translation>Vui lòng chọn một tệp MP3.</translation>
     </message>
     <message>
         <source>Select folder to save AMR files.</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Convert to MP3</source>
-        <translation>Đổi sang MP3</translation>
+        <translation>Chuyển đổi sang MP3</translation>
     </message>
     <message>
         <source>MP3 to AMR</source>
@@ -136,11 +136,11 @@
     </message>
     <message>
         <source>Convert to AMR</source>
-        <translation>Đổi sang AMR</translation>
+        <translation>Chuyển đổi sang AMR</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation>Kích thước</translation>
+        <translation>Kích thước tệp</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -200,12 +200,12 @@
     </message>
     <message>
         <source>Start to decode audio ...</source>
-        <translation>Bắt đầu giải mã...</translation>
+        <translation>Bắt đầu giải mã âm thanh...</translation>
     </message>
     <message>
         <source>Decoding audio %1</source>
         <extracomment>The status while a file converts; %1 is how much of the output is written so far, such as &quot;125kb&quot;</extracomment>
-        <translation>Đang giải mã %1</translation>
+        <translation>Đang giải mã âm thanh %1</translation>
     </message>
     <message>
         <source>Can&apos;t decode file.</source>
