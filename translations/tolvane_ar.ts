@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>أنشأ برنامج الترميز ملفًا فارغًا.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>تعذّر إنشاء المجلد «%1»: يحمل اسمَه ملفٌ أو رابط.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>تعذّر إنشاء المجلد «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>لم يجد برنامج الترميز أي صوت في الملف.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>Der Codec hat eine leere Datei erzeugt.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>Der Ordner „%1“ kann nicht erstellt werden: Eine Datei oder ein Link trägt bereits diesen Namen.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>Der Ordner „%1“ kann nicht erstellt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>Der Codec hat in der Datei keinen Ton gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

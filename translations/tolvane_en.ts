@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

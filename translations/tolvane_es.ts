@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>El códec generó un archivo vacío.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>No se pudo crear la carpeta «%1»: un archivo o un enlace ya tiene ese nombre.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>No se pudo crear la carpeta «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>El códec no encontró sonido en el archivo.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>Le codec a produit un fichier vide.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»&#xa0;: un fichier ou un lien porte déjà ce nom.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>Le codec n’a trouvé aucun son dans le fichier.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>कोडेक ने एक खाली फ़ाइल बनाई।</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>फ़ोल्डर &quot;%1&quot; नहीं बनाया जा सका: इस नाम से एक फ़ाइल या लिंक पहले से मौजूद है।</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>फ़ोल्डर &quot;%1&quot; नहीं बनाया जा सका: %2।</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>कोडेक को फ़ाइल में कोई ध्वनि नहीं मिली।</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>Kodek menghasilkan file kosong.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>Tidak dapat membuat folder &quot;%1&quot;: sebuah file atau tautan sudah memakai nama itu.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>Tidak dapat membuat folder &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>Kodek tidak menemukan suara di dalam file.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>Il codec ha prodotto un file vuoto.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>Impossibile creare la cartella «%1»: un file o un collegamento ha già questo nome.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>Impossibile creare la cartella «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>Il codec non ha trovato alcun suono nel file.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

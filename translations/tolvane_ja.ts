@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>コーデックが空のファイルを作成しました。</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>フォルダー「%1」を作成できません：同じ名前のファイルまたはリンクがあります。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>フォルダー「%1」を作成できません：%2。</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>コーデックはファイル内に音声を見つけられませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>코덱이 빈 파일을 만들었습니다.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>폴더 “%1”을(를) 만들 수 없습니다: 같은 이름의 파일이나 링크가 있습니다.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>폴더 “%1”을(를) 만들 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>코덱이 파일에서 소리를 찾지 못했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>Kodek utworzył pusty plik.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>Nie można utworzyć folderu „%1”: plik lub dowiązanie ma już tę nazwę.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>Nie można utworzyć folderu „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>Kodek nie znalazł w pliku dźwięku.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

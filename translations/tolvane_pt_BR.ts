@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>O codec gerou um arquivo vazio.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>Não foi possível criar a pasta “%1”: um arquivo ou um link já tem esse nome.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>Não foi possível criar a pasta “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>O codec não encontrou som no arquivo.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

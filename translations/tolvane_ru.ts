@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>Кодек создал пустой файл.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>Не удалось создать папку «%1»: это имя уже занято файлом или ссылкой.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>Не удалось создать папку «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>Кодек не нашёл в файле звука.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>Kodek boş bir dosya oluşturdu.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>“%1” klasörü oluşturulamadı: bu adı bir dosya veya bağlantı taşıyor.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>“%1” klasörü oluşturulamadı: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>Kodek dosyada ses bulamadı.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

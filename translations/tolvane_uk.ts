@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>Кодек створив порожній файл.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>Не вдалося створити папку «%1»: це ім’я вже має файл або посилання.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>Не вдалося створити папку «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>Кодек не знайшов у файлі звуку.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

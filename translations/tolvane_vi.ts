@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>Codec đã tạo ra một tệp rỗng.</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>Không thể tạo thư mục &quot;%1&quot;: một tệp hoặc liên kết đã mang tên này.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>Không thể tạo thư mục &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>Codec không tìm thấy âm thanh nào trong tệp.</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

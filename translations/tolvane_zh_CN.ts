@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>编解码器生成了空文件。</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>无法创建文件夹“%1”：已有同名的文件或链接。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>无法创建文件夹“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>编解码器在文件中没有找到声音。</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>

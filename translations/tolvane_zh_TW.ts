@@ -74,6 +74,18 @@
         <source>The codec made an empty file.</source>
         <translation>編解碼器產生了空白檔案。</translation>
     </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: a file or a link has its name.</source>
+        <translation>無法建立資料夾「%1」：已有同名的檔案或連結。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;: %2.</source>
+        <translation>無法建立資料夾「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>The codec found no sound in the file.</source>
+        <translation>編解碼器在檔案中找不到聲音。</translation>
+    </message>
 </context>
 <context>
     <name>TConverterForm</name>
