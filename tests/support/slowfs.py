@@ -295,7 +295,7 @@ def stop_on_signals(mirror, mountpoint):
             os.spawnvp(os.P_WAIT, "fusermount", ["fusermount", "-u", "-z", mountpoint])
         # The mount ends by itself once nothing holds it; a file left open on it would hold
         # it, and the kernel lets that go only when the mirror is gone.
-        time.sleep(2)
+        time.sleep(1)
         os._exit(0)
 
     threading.Thread(target=watch, daemon=True).start()
