@@ -15,8 +15,8 @@
 //
 // What it does as exfat-fuse 1.3 on Linux does: names are case-insensitive; \ : * ? " < > |
 // and control characters fail with ENOENT, names that are not UTF-8 with EILSEQ (trailing
-// dots and spaces are kept); no hard links (EPERM), symbolic links (ENOSYS), O_TMPFILE or
-// extended attributes (EOPNOTSUPP); renameat2 with RENAME_NOREPLACE fails with EINVAL (EEXIST
+// dots and spaces are kept); no hard links (EPERM), symbolic links (ENOSYS), O_TMPFILE,
+// fallocate or extended attributes (EOPNOTSUPP), no chown (EPERM); renameat2 with RENAME_NOREPLACE fails with EINVAL (EEXIST
 // when the name is taken), rename() replaces; flock works; times are kept to the second,
 // and setting only one of the two times is ignored without an error; an open file that is
 // removed stays as .fuse_hidden… until it is closed.

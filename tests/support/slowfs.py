@@ -14,7 +14,8 @@ folder stays usable: the kernel holds a folder's other look-ups while one into i
 --no-links refuses hard links (EPERM) and symbolic links (ENOSYS) as exfat-fuse does.
 --fat-names refuses, on every call that makes a name, what exfat-fuse refuses: \\ : * ? " < >
 | and control characters (ENOENT), names that are not UTF-8 (EILSEQ), names longer than 255
-UTF-16 units (ENAMETOOLONG). Extended attributes are never kept (ENOTSUP).
+UTF-16 units (ENAMETOOLONG); trailing dots and spaces are kept, as there, and names stay
+case-sensitive, unlike there. Extended attributes are never kept (ENOTSUP).
 --log appends one line per call, "operation<TAB>path[<TAB>path]", so a test can count them.
 
 Runs in the foreground. SIGTERM, SIGINT or SIGHUP release the hung calls, unmount and end
@@ -258,19 +259,12 @@ class Mirror(fusepy.Operations):
         self.names.pop(fi.fh, None)
         os.close(fi.fh)
 
-    # Nothing a card cannot keep
-
-    def getxattr(self, path, name, *args):
-        raise fusepy.FuseOSError(errno.ENOTSUP)
-
-    def setxattr(self, path, name, value, options, *args):
-        raise fusepy.FuseOSError(errno.ENOTSUP)
-
-    def listxattr(self, path):
-        raise fusepy.FuseOSError(errno.ENOTSUP)
-
-    def removexattr(self, path, name):
-        raise fusepy.FuseOSError(errno.ENOTSUP)
+    # No extended attributes, as on a card: left out, as exfat-fuse leaves them, the kernel
+    # answers ENOTSUP itself after the first call instead of asking before every write.
+    getxattr = None
+    setxattr = None
+    listxattr = None
+    removexattr = None
 
 
 def stop_on_signals(mirror, mountpoint):
@@ -327,7 +321,7 @@ def main():
     try:
         fusepy.FUSE(mirror, mountpoint.decode("latin-1"), **fuse_options)
     except RuntimeError as error:
-        print(f"slowfs: could not mount {options.mountpoint}: {error}", file=sys.stderr)
+        print(f"slowfs: could not mount {options.mountpoint} (libfuse said why above)", file=sys.stderr)
         return 1
     return 0
 
