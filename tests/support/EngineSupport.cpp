@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QTest>
 
 #include <dirent.h>
@@ -118,6 +119,21 @@ int OpenDescriptorCount()
     return int(QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size());
 }
 
+namespace {
+
+QSet<qint64> &NotCodecs()
+{
+    static QSet<qint64> pids;
+    return pids;
+}
+
+} // namespace
+
+void NotACodec(qint64 pid)
+{
+    NotCodecs().insert(pid);
+}
+
 int ChildProcessCount()
 {
     int count = 0;
@@ -129,7 +145,7 @@ int ChildProcessCount()
         // Fields after the command name, which may itself hold spaces: state, then ppid.
         const QByteArray line = stat.readAll();
         const QList<QByteArray> rest = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (rest.size() > 1 && rest.at(1) == self)
+        if (rest.size() > 1 && rest.at(1) == self && !NotCodecs().contains(pid.toLongLong()))
             ++count;
     }
     return count;

@@ -54,7 +54,10 @@ struct TProbe {
 TProbe Probe(const QString &path);
 
 int OpenDescriptorCount();
-int ChildProcessCount(); // children of this process, zombies included
+// Children of this process, zombies included, but for those named by NotACodec (the
+// drivers of a test's mounts).
+int ChildProcessCount();
+void NotACodec(qint64 pid);
 bool ProcessAlive(qint64 pid); // exists and is not a zombie
 long ResidentKiB();
 
