@@ -20,7 +20,7 @@ TConverterForm::TConverterForm(TModalSeam &seam, QWidget *parent)
     FBatchOptions.codecs = std::max(1, QThread::idealThreadCount());
     FAMRList = new TConversionList(TDirection::AmrToMp3, this);
     FMP3List = new TConversionList(TDirection::Mp3ToAmr, this);
-    FAdder = new TFileAdder(this);
+    FAdder = new TFileAdder(QCoreApplication::applicationDirPath() + QStringLiteral("/tolvane-walk"), this);
     connect(FAdder, &TFileAdder::Found, this, &TConverterForm::ShowFound);
     connect(FAdder, &TFileAdder::Done, this, &TConverterForm::ShowAddDone);
     connect(FAdder, &TFileAdder::BusyChanged, this, &TConverterForm::ShowAdding);

@@ -48,7 +48,7 @@ void TConverterForm::AddOneFile(TDirection page, const QString &path, bool selec
     if (path.isEmpty() || FindRowByPath(ViewOf(page), path))
         return;
     SetOutputDir(DirectoryPart(native));
-    StartAdd({{native}, {}, {}}, {page, select, false, false, false});
+    StartAdd({{native}, false, {}, {}}, {page, select, false, false, false});
 }
 
 // The files picked in an Add dialog, as one add: each is added as one file always was, and
@@ -66,7 +66,7 @@ void TConverterForm::AddPicked(TDirection page, const QStringList &paths)
             SetOutputDir(DirectoryPart(native));
         picked.insert(native);
     }
-    StartAdd({files, {}, {}}, {page, true, true, false, false});
+    StartAdd({files, false, {}, {}}, {page, true, true, false, false});
 }
 
 // Dropped files go through the same add as the dialog's, in the order dropped. A dropped
@@ -78,8 +78,7 @@ void TConverterForm::DropFiles(TDirection page, const QList<QByteArray> &paths)
     QList<QByteArray> dropped;
     for (const QByteArray &path : paths)
         dropped << AbsolutePath(path); // no "." or ".." step left to name a kept tree
-    const auto ofPage = [page](const QByteArray &name) { return IsInputOf(page, name); };
-    StartAdd({dropped, ofPage, {}}, {page, true, true, false, true});
+    StartAdd({dropped, true, TextsOf(page).inputExtensions, {}}, {page, true, true, false, true});
 }
 
 // Files named when the program starts, as a file manager's "Open with" names them: each goes
@@ -94,8 +93,9 @@ void TConverterForm::OpenFiles(const QList<QByteArray> &arguments)
     }
     if (paths.isEmpty())
         return;
-    const auto ofAPage = [](const QByteArray &name) { return PageOfFile(name).has_value(); };
-    StartAdd({paths, ofAPage, ofAPage}, {std::nullopt, true, true, true, true});
+    const QList<QByteArray> kinds = TextsOf(TDirection::AmrToMp3).inputExtensions
+        + TextsOf(TDirection::Mp3ToAmr).inputExtensions;
+    StartAdd({paths, true, kinds, kinds}, {std::nullopt, true, true, true, true});
 }
 
 void TConverterForm::StartAdd(TAddRequest request, const TPendingAdd &add)

@@ -37,12 +37,43 @@ QByteArray FitFileName(const QByteArray &stem, const QByteArray &tail, int nameM
     return QByteArray();
 }
 
+namespace {
+
+// The length of the UTF-8 character that starts at `at`, or 0 where none does.
+qsizetype Utf8CharAt(const QByteArray &text, qsizetype at)
+{
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(text.at(i)); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80)
+        return 1;
+    const qsizetype size = lead >= 0xc2 && lead <= 0xdf ? 2 : lead >= 0xe0 && lead <= 0xef ? 3
+        : lead >= 0xf0 && lead <= 0xf4                  ? 4
+                                                        : 0;
+    if (size == 0 || at + size > text.size())
+        return 0;
+    for (qsizetype i = at + 1; i < at + size; ++i) {
+        if ((byte(i) & 0xc0) != 0x80)
+            return 0;
+    }
+    // No overlong forms, no surrogates, nothing past U+10FFFF.
+    const unsigned char second = byte(at + 1);
+    if ((lead == 0xe0 && second < 0xa0) || (lead == 0xed && second > 0x9f)
+        || (lead == 0xf0 && second < 0x90) || (lead == 0xf4 && second > 0x8f))
+        return 0;
+    return size;
+}
+
+} // namespace
+
 QByteArray FitForCards(const QByteArray &name)
 {
     QByteArray fitted = name;
-    for (char &c : fitted) {
-        if (static_cast<unsigned char>(c) < 0x20 || QByteArrayView("\\:*?\"<>|").contains(c))
-            c = '_';
+    for (qsizetype at = 0; at < fitted.size();) {
+        const qsizetype size = Utf8CharAt(fitted, at);
+        const char c = fitted.at(at);
+        if (size == 0 || static_cast<unsigned char>(c) < 0x20 || QByteArrayView("\\:*?\"<>|").contains(c))
+            fitted[at] = '_'; // a card takes UTF-8 names alone
+        at += std::max<qsizetype>(size, 1);
     }
     for (qsizetype at = fitted.size() - 1; at >= 0 && (fitted.at(at) == '.' || fitted.at(at) == ' '); --at)
         fitted[at] = '_';

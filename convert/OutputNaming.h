@@ -18,8 +18,9 @@ QByteArray ChangeFileExt(const QByteArray &path, const QByteArray &ext);
 QByteArray FitFileName(const QByteArray &stem, const QByteArray &tail, int nameMax);
 
 // `name` as a memory card or a share takes it: each character FAT and exFAT refuse
-// (\ : * ? " < > | and the control characters) becomes "_", as does each dot or space at its
-// end. Any other name comes back as it is.
+// (\ : * ? " < > | and the control characters) becomes "_", as does each byte that is not
+// part of a UTF-8 character and each dot or space at its end. Any other name comes back as
+// it is.
 QByteArray FitForCards(const QByteArray &name);
 
 // Whether a name is taken in the folder the rule is applied to. It only answers: the rule

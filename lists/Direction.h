@@ -42,15 +42,21 @@ inline const TPageTexts &TextsOf(TDirection direction)
     return direction == TDirection::Mp3ToAmr ? mp3 : amr;
 }
 
-// Whether the file named `path` is of the kind a page converts, by its ending in any case.
-inline bool IsInputOf(TDirection direction, const QByteArray &path)
+// Whether the file named `path` ends with one of `endings` (lower case), in any case.
+inline bool HasEnding(const QByteArray &path, const QList<QByteArray> &endings)
 {
     const QByteArray lower = path.right(8).toLower();
-    for (const QByteArray &extension : TextsOf(direction).inputExtensions) {
-        if (lower.endsWith(extension))
+    for (const QByteArray &ending : endings) {
+        if (lower.endsWith(ending))
             return true;
     }
     return false;
+}
+
+// Whether the file named `path` is of the kind a page converts, by its ending in any case.
+inline bool IsInputOf(TDirection direction, const QByteArray &path)
+{
+    return HasEnding(path, TextsOf(direction).inputExtensions);
 }
 
 // The page a file belongs on, by its ending: AMR speech on "AMR to MP3", ".mp3" files on

@@ -1,33 +1,28 @@
 // Adds run off the window's thread: every look an add makes at the file system (a folder
-// walked, each file's kind, size and identity) is made by a worker, and what it finds comes
-// back in order, a chunk at a time.
+// walked, each file's kind, size and identity) is made by a worker, through a helper process
+// of its own, and what it finds comes back in order, a chunk at a time.
 #pragma once
 
-#include "lists/FolderWalk.h"
+#include "lists/WalkProcess.h"
 
 #include <QHash>
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class QThread;
 
-// One add: the paths given (files or folders), and what of them to take.
-struct TAddRequest {
-    QList<QByteArray> paths;
-    // The names a folder given is walked for; empty when folders given are passed over.
-    std::function<bool(const QByteArray &name)> inFolders;
-    // The names of the files given that are taken; empty to take every one.
-    std::function<bool(const QByteArray &name)> given;
-};
-
 class TAddWorker;
+struct TAddShelf;
 
 class TFileAdder : public QObject {
     Q_OBJECT
 
 public:
-    explicit TFileAdder(QObject *parent = nullptr);
+    // `helper` is the walk helper program; without it the worker makes the looks itself.
+    explicit TFileAdder(const QString &helper, QObject *parent = nullptr);
     // A walk still running is left to end on its own.
     ~TFileAdder() override;
 
@@ -46,9 +41,13 @@ signals:
     void BusyChanged(bool busy);
 
 private:
+    void TakeFromShelf();
     void Abandon();
 
+    const QByteArray FHelper;
     TAddWorker *FWorker = nullptr;
+    std::shared_ptr<TAddShelf> FShelf;
+    QTimer FTake{this}; // takes what the walk found while it runs
     quint64 FLastAdd = 0;
     QHash<quint64, QList<TFolderProblem>> FProblems; // of each add not over yet
 };

@@ -2,9 +2,12 @@
 // terminal (SIGINT) or the out-of-memory killer (SIGKILL) ends it: no name the user sees
 // ever holds half a file, and on a local disk nothing at all is left.
 #include "tests/support/EngineSupport.h"
+#include "tests/support/MemoryCard.h"
+#include "tests/support/SlowMount.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -153,6 +156,63 @@ private slots:
         QFile memo(out + "/memo.mp3");
         QVERIFY(memo.open(QIODevice::ReadOnly));
         QCOMPARE(memo.readAll(), QByteArray("whole\n"));
+    }
+
+    // A batch onto a memory card killed mid-file, then another into it: no half file under a
+    // name, and nothing hidden left.
+    void killedOnAMemoryCard()
+    {
+        TMemoryCard card;
+        if (!card.SkipReason().isEmpty())
+            QSKIP(qPrintable(card.SkipReason()));
+        const TStandInCodec codec("echo begun > \"$out\"\nsleep 0.3\necho whole >> \"$out\"");
+        QTemporaryDir dir;
+        QStringList arguments{codec.Dir(), card.Path(), "2"};
+        for (int i = 0; i < 6; ++i)
+            arguments << Touch(dir.filePath(QString("in/memo %1.amr").arg(i)));
+        QProcess child;
+        child.start(FChild, arguments);
+        QVERIFY(child.waitForReadyRead(10000));
+        QTest::qWait(700);
+        QVERIFY2(child.state() == QProcess::Running, "the batch ended before it could be ended");
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished(10000));
+        QTRY_COMPARE(ChildProcessCount(), 0);
+
+        TBatchRecorder next(JobOf(TDirection::AmrToMp3, {}, card.Path(), codec.Dir()), {1, 50});
+        next.Start();
+        QVERIFY(next.WaitForEnd());
+        QTRY_COMPARE(Hidden(card.Path()), QStringList());
+        for (const QString &name : QDir(card.Path()).entryList(QDir::Files)) {
+            QFile file(card.Path() + '/' + name);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("begun\nwhole\n"));
+        }
+    }
+
+    // Closing the program while a walk waits for a mount that never answers ends it at once.
+    void endedWhileAWalkHangs()
+    {
+        QTemporaryDir source;
+        Touch(source.filePath("Phone/a.amr"));
+        Touch(source.filePath("Phone/dead/b.amr"));
+        TSlowMount mount(source.path(), {.hang = {"dead"}});
+        if (!mount.SkipReason().isEmpty())
+            QSKIP(qPrintable(mount.SkipReason()));
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationDirPath() + "/tolvane", {mount.Path() + "/Phone"});
+        QVERIFY(program.waitForStarted());
+        QTest::qWait(800); // shown, and the walk stuck in the folder that does not answer
+        QVERIFY(program.state() == QProcess::Running);
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(pid_t(program.processId()), SIGTERM);
+        QVERIFY(program.waitForFinished(5000));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(program.exitCode(), 128 + SIGTERM);
     }
 };
 

@@ -3,14 +3,18 @@
 #include "app/ConverterForm.h"
 #include "app/ListView.h"
 #include "tests/support/ScriptedSeam.h"
+#include "tests/support/SlowMount.h"
 #include "tests/support/TestSupport.h"
 
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QListView>
 #include <QMimeData>
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTextDocument>
 #include <QToolTip>
 
@@ -313,6 +317,91 @@ private slots:
         DropUriList(form.AMRListView, "file://" + latin1.toPercentEncoding("/") + "%00.mp3\r\n");
         QCOMPARE(RowCount(form.AMRListView), 3);
         QVERIFY(seam.messages.isEmpty());
+    }
+
+    // A walk of a phone's slow mount leaves the window answering: its event loop turns, rows
+    // come in order as they are found, the list shows the wait cursor, Convert and Delete
+    // wait for the walk; Escape ends it keeping what was found.
+    void slowMountWalked()
+    {
+        QTemporaryDir source;
+        QStringList memos;
+        for (int day = 1; day <= 3; ++day) {
+            for (int memo = 1; memo <= 8; ++memo)
+                memos << QString("Recordings/2019-03-0%1/Voice %2.amr").arg(day).arg(memo);
+        }
+        for (const QString &memo : memos)
+            Touch(source.filePath(memo));
+        TSlowMount mount(source.path(), {.delayMs = 15});
+        if (!mount.SkipReason().isEmpty())
+            QSKIP(qPrintable(mount.SkipReason()));
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QElapsedTimer sinceTick;
+        qint64 longestGap = 0;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
+        bool seenWaiting = false, seenPartly = false;
+        connect(&watch, &QTimer::timeout, [&] {
+            if (!form.Adding())
+                return;
+            seenWaiting |= !form.AMRMP3Button->isEnabled() && !form.AMRDeleteButton->isEnabled()
+                && form.AMRListView->viewport()->cursor().shape() == Qt::WaitCursor;
+            seenPartly |= RowCount(form.AMRListView) > 0;
+        });
+        sinceTick.start();
+        watch.start(10);
+        Drop(form.AMRListView, {QUrl::fromLocalFile(mount.Path() + "/Recordings")});
+        watch.stop();
+        QVERIFY2(longestGap < 250, qPrintable(QString::number(longestGap)));
+        QVERIFY(seenWaiting && seenPartly);
+        QStringList expected;
+        for (const QString &memo : memos)
+            expected << mount.Path() + '/' + memo;
+        QCOMPARE(Captions(form.AMRListView), expected);
+        QVERIFY(form.AMRMP3Button->isEnabled());
+        QCOMPARE(form.AMRListView->viewport()->cursor().shape(), Qt::ArrowCursor);
+
+        // Again, ended by Escape once the first rows are in.
+        while (RowCount(form.AMRListView) > 0)
+            form.AMRListView->List()->RemoveRow(0);
+        form.DropFiles(TDirection::AmrToMp3, {QFile::encodeName(mount.Path() + "/Recordings")});
+        QTRY_VERIFY(!form.Adding() || RowCount(form.AMRListView) >= 2);
+        QVERIFY(form.Adding());
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(!form.Adding());
+        const int kept = RowCount(form.AMRListView);
+        QTest::qWait(300);
+        QCOMPARE(RowCount(form.AMRListView), kept);
+        QVERIFY(kept < memos.size());
+        QVERIFY(seam.messages.isEmpty());
+    }
+
+    // A mount that stops answering (a phone pulled mid-walk) holds neither the window nor its
+    // end: Escape ends the walk at once, with what was found before.
+    void deadMountWalked()
+    {
+        QTemporaryDir source;
+        Touch(source.filePath("Phone/a.amr"));
+        Touch(source.filePath("Phone/dead/b.amr"));
+        Touch(source.filePath("Phone/z.amr"));
+        TSlowMount mount(source.path(), {.hang = {"dead"}});
+        if (!mount.SkipReason().isEmpty())
+            QSKIP(qPrintable(mount.SkipReason()));
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.DropFiles(TDirection::AmrToMp3, {QFile::encodeName(mount.Path() + "/Phone")});
+        QTRY_COMPARE(RowCount(form.AMRListView), 1);
+        QTest::qWait(300);
+        QVERIFY(form.Adding());
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(!form.Adding());
+        QCOMPARE(Captions(form.AMRListView), QStringList{mount.Path() + "/Phone/a.amr"});
+        form.close();
     }
 
     // A name that looks like markup is shown as it reads, in its cell's tooltip too.

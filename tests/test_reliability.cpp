@@ -2,6 +2,7 @@
 // hostile file names.
 #include "app/ConverterForm.h"
 #include "app/ListView.h"
+#include "tests/support/MemoryCard.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestSupport.h"
 
@@ -196,6 +197,44 @@ private slots:
         QVERIFY(lines.at(4).startsWith(dir.filePath("new\u240aline.amr") + ": "));
         QStringList kept = QDir(dir.path()).entryList({"*.mp3"}, QDir::Files | QDir::Hidden);
         QCOMPARE(kept, QStringList{"good.mp3"});
+    }
+
+    // MP3s put back on a phone's exFAT card as AMR: names the card refuses are made fit and
+    // numbered as usual, every output is whole, and nothing hidden is left on the card.
+    void ontoAMemoryCard()
+    {
+        TMemoryCard card(64);
+        if (!card.SkipReason().isEmpty())
+            QSKIP(qPrintable(card.SkipReason()));
+        QTemporaryDir dir;
+        const QByteArray root = QFile::encodeName(dir.path());
+        QStringList songs{dir.filePath("Meeting 10:30.mp3"), dir.filePath("What now?.mp3"),
+                          dir.filePath("plain.mp3")};
+        for (const QString &song : songs)
+            MakeAudio(song, 2);
+        QCOMPARE(::rename(QFile::encodeName(songs.at(2)).constData(), (root + "/M\xe9mo.mp3").constData()), 0);
+        TScriptedSeam seam;
+        TConverterForm form(seam);
+        form.FBatchOptions = {2, 50};
+        form.PageControl->setCurrentIndex(1);
+        form.AddMP3File(songs.at(0), false);
+        form.AddMP3File(songs.at(1), false);
+        form.OpenFiles({root + "/M\xe9mo.mp3"}); // a name that is not UTF-8, as a file manager gives it
+        for (int round = 0; round < 2; ++round)
+            QVERIFY(ConvertInto(form, seam, card.Path(), 60000));
+        QCOMPARE(seam.Texts(), QStringList(2, kSuccessText));
+        QCOMPARE(Outputs(form.MP3ListView),
+                 QStringList({card.Path() + "/Meeting 10_30(1).amr", card.Path() + "/What now_(1).amr",
+                              card.Path() + "/M_mo(1).amr"}));
+        QStringList names = QDir(card.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        names.sort();
+        QCOMPARE(names, QStringList({"M_mo(1).amr", "M_mo.amr", "Meeting 10_30(1).amr", "Meeting 10_30.amr",
+                                     "What now_(1).amr", "What now_.amr"}));
+        for (const QString &name : names) {
+            const TProbe probe = Probe(card.Path() + '/' + name);
+            QCOMPARE(probe.codec, QString("amr_nb"));
+            QVERIFY2(qAbs(probe.duration - 2) < 0.3, qPrintable(name));
+        }
     }
 
     // On a full disk ffmpeg says so but exits with 0: the truncated file must still fail.

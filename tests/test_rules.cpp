@@ -101,7 +101,8 @@ private slots:
         QCOMPARE(FitForCards("Meeting 10:30.amr"), QByteArray("Meeting 10_30.amr"));
         QCOMPARE(FitForCards("a\\b*c?d\"e<f>g|h\x01.mp3"), QByteArray("a_b_c_d_e_f_g_h_.mp3"));
         QCOMPARE(FitForCards("2019. "), QByteArray("2019__"));
-        QCOMPARE(FitForCards("M\xe9mo (1).amr"), QByteArray("M\xe9mo (1).amr"));
+        QCOMPARE(FitForCards("M\xc3\xa9mo (1).amr"), QByteArray("M\xc3\xa9mo (1).amr"));
+        QCOMPARE(FitForCards("M\xe9mo \xf0\x9f\x8e\x99.amr"), QByteArray("M_mo \xf0\x9f\x8e\x99.amr"));
         const QSet<QByteArray> taken{"What now_.amr"};
         const TOutputName made = MakeOutputFileName(
             "/card", "What now?.mp3", ".amr", [&](const QByteArray &n) { return taken.contains(n); },
