@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <numeric>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 size_t qHash(const TFileId &id, size_t seed)
@@ -35,6 +36,24 @@ TFileId IdOf(const struct stat &status)
 TFoundFile FileOf(const QByteArray &path, const struct stat &status)
 {
     return {path, qint64(status.st_size), IdOf(status), {}, {}};
+}
+
+// One look at `name` in the folder open as `folder`: the attributes the lookup itself
+// brings are taken as they come, so that a mount that keeps nothing is not asked for them a
+// second time. 0, or the errno.
+int Look(int folder, const char *name, int flags, struct stat *status)
+{
+    struct statx found;
+    if (::statx(folder, name, flags | AT_STATX_DONT_SYNC,
+                STATX_TYPE | STATX_MODE | STATX_INO | STATX_SIZE | STATX_MTIME, &found) != 0)
+        return errno;
+    *status = {};
+    status->st_dev = makedev(found.stx_dev_major, found.stx_dev_minor);
+    status->st_ino = found.stx_ino;
+    status->st_mode = found.stx_mode;
+    status->st_size = off_t(found.stx_size);
+    status->st_mtim = {found.stx_mtime.tv_sec, long(found.stx_mtime.tv_nsec)};
+    return 0;
 }
 
 struct TWalk {
@@ -95,16 +114,16 @@ struct TWalk {
         case DT_LNK: // taken as the file it leads to; a folder it leads to is not followed
             if (!wanted(name))
                 return;
-            if (::fstatat(folder, name.constData(), &status, 0) != 0)
-                return problem(errno);
+            if (const int error = Look(folder, name.constData(), 0, &status))
+                return problem(error);
             if (S_ISREG(status.st_mode))
                 take(status);
             return;
         case DT_DIR:
             return Subfolder(folder, name, path, subfolder, level);
         case DT_UNKNOWN: // the file system does not say: one look tells
-            if (::fstatat(folder, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
-                return problem(errno);
+            if (const int error = Look(folder, name.constData(), AT_SYMLINK_NOFOLLOW, &status))
+                return problem(error);
             if (S_ISDIR(status.st_mode))
                 return Subfolder(folder, name, path, subfolder, level);
             if (S_ISLNK(status.st_mode))
@@ -140,8 +159,10 @@ TEntryKind LookAt(const QByteArray &path, TFoundFile *file, int *error)
 {
     *error = 0;
     struct stat status;
-    if (path.isEmpty() || path.contains('\0') || ::stat(path.constData(), &status) != 0) {
-        const int failed = path.isEmpty() || path.contains('\0') ? ENOENT : errno;
+    const int looked = path.isEmpty() || path.contains('\0') ? ENOENT
+                                                            : Look(AT_FDCWD, path.constData(), 0, &status);
+    if (looked != 0) {
+        const int failed = looked;
         if (failed != ENOENT && failed != ENOTDIR)
             *error = failed;
         return TEntryKind::Missing;

@@ -10,6 +10,10 @@
 #include <QFile>
 
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -23,6 +27,9 @@ extern char **environ;
 namespace {
 
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_4;
+// How long findings wait at most before they go out, and how much of them.
+constexpr auto kSendEvery = std::chrono::milliseconds(20);
+constexpr qsizetype kBatchBytes = 256 * 1024;
 enum TRecord : quint8 { kFile = 'F', kProblem = 'P', kEnd = 'E' };
 
 bool WriteAll(int fd, const QByteArray &bytes)
@@ -37,6 +44,56 @@ bool WriteAll(int fd, const QByteArray &bytes)
     }
     return true;
 }
+
+// What the helper has found and not yet written, written by a thread of its own.
+class TOutbox {
+public:
+    TOutbox() : FWriter([this] { Write(); }) {}
+    ~TOutbox() { Close(); }
+
+    void Put(const QByteArray &record)
+    {
+        const std::lock_guard locker(FLock);
+        FPending += record;
+        if (FPending.size() >= kBatchBytes)
+            FWake.notify_one();
+    }
+    // Writes what is left; false when it could not be written.
+    bool Close()
+    {
+        {
+            const std::lock_guard locker(FLock);
+            FClosing = true;
+        }
+        FWake.notify_one();
+        if (FWriter.joinable())
+            FWriter.join();
+        return true;
+    }
+
+private:
+    void Write()
+    {
+        std::unique_lock locker(FLock);
+        for (;;) {
+            FWake.wait_for(locker, kSendEvery, [this] { return FClosing || FPending.size() >= kBatchBytes; });
+            const QByteArray out = std::exchange(FPending, {});
+            const bool closing = FClosing;
+            locker.unlock();
+            if (!out.isEmpty() && !WriteAll(STDOUT_FILENO, out))
+                ::_exit(3); // nobody reads any more
+            if (closing)
+                return;
+            locker.lock();
+        }
+    }
+
+    std::mutex FLock;
+    std::condition_variable FWake;
+    QByteArray FPending;
+    bool FClosing = false;
+    std::thread FWriter;
+};
 
 // Helpers the program has left behind, reaped once they have ended, if ever.
 QList<pid_t> &LeftBehind()
@@ -105,14 +162,15 @@ int WalkHelperMain()
     request >> asked.paths >> asked.walkFolders >> asked.inFolders >> asked.given;
     if (request.status() != QDataStream::Ok)
         return 2;
-    // Each finding is written as it is made: the next look may never return.
-    const auto send = [](const auto &write) {
+    // Findings go out together, a few times a second: a look that never returns holds
+    // nothing back that was found before it.
+    TOutbox outbox;
+    const auto send = [&](const auto &write) {
         QByteArray record;
         QDataStream out(&record, QIODevice::WriteOnly);
         out.setVersion(kStreamVersion);
         write(out);
-        if (!WriteAll(STDOUT_FILENO, record))
-            ::_exit(3); // nobody reads any more
+        outbox.Put(record);
     };
     LookAtAll(
         asked,
@@ -127,7 +185,7 @@ int WalkHelperMain()
         },
         nullptr);
     send([](QDataStream &out) { out << quint8(kEnd); });
-    return 0;
+    return outbox.Close() ? 0 : 3;
 }
 
 TWalkProcess::~TWalkProcess()

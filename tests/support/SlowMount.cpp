@@ -143,6 +143,8 @@ TSlowMount::TSlowMount(const QString &source, const TOptions &options)
         arguments << "--hang" << name;
     if (options.noLinks)
         arguments << "--no-links";
+    if (options.permissions)
+        arguments << "--permissions";
     if (options.fatNames)
         arguments << "--fat-names";
     if (options.logCalls)

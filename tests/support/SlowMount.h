@@ -35,6 +35,7 @@ public:
         QStringList hang;
         bool noLinks = false; // hard links fail with EPERM, symbolic ones with ENOSYS
         bool fatNames = false; // names a card refuses fail as exfat-fuse fails them
+        bool permissions = false; // the kernel checks permissions (a phone's mount does not)
         bool logCalls = false; // for Calls()
     };
 
