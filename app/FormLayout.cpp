@@ -37,10 +37,6 @@ int RoomFor(const QPushButton *button)
 
 QFileDialog *MakeOpenDialog(QWidget *owner, const QStringList &filters, const QString &suffix)
 {
-    // Qt's file dialog keeps its history and last folder in the user's settings when it is
-    // destroyed. This program keeps no settings: point them where nothing can be written.
-    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
     //: Title of the dialog that adds files to a list
     auto *dialog = new QFileDialog(owner, TConverterForm::tr("Open"));
     dialog->setFileMode(QFileDialog::ExistingFiles);
@@ -57,6 +53,11 @@ QFileDialog *MakeOpenDialog(QWidget *owner, const QStringList &filters, const QS
 
 void TConverterForm::BuildLayout()
 {
+    // Qt's file dialogs keep their history and last folder in the user's settings when they
+    // are destroyed. This program keeps no settings: they go where nothing can be written,
+    // before any dialog, the folder chooser's included, is made.
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
     setWindowTitle(QStringLiteral("Tolvane 1.4"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint

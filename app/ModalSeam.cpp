@@ -10,14 +10,29 @@ QStringList TDesktopSeam::RunOpenDialog(QFileDialog &dialog)
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
+TDesktopSeam::TDesktopSeam() = default;
+
+TDesktopSeam::~TDesktopSeam()
+{
+    delete FChooser;
+}
+
 std::optional<QString> TDesktopSeam::ChooseFolder(QWidget *owner, const QString &title,
                                                   const QString &folder)
 {
-    QFileDialog chooser(owner, title, folder);
-    chooser.setFileMode(QFileDialog::Directory);
-    chooser.setOption(QFileDialog::ShowDirsOnly);
-    chooser.setOption(QFileDialog::DontUseNativeDialog);
-    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+    if (FChooser && FChooser->parentWidget() != owner)
+        delete FChooser;
+    if (!FChooser) {
+        FChooser = new QFileDialog(owner);
+        FChooser->setFileMode(QFileDialog::Directory);
+        FChooser->setOption(QFileDialog::ShowDirsOnly);
+        FChooser->setOption(QFileDialog::DontUseNativeDialog);
+    }
+    QFileDialog &chooser = *FChooser;
+    chooser.setWindowTitle(title);
+    chooser.setDirectory(folder);
+    chooser.selectFile(QString()); // the folder itself, not what was typed last time
+    if (chooser.exec() != QDialog::Accepted || !FChooser || chooser.selectedFiles().isEmpty())
         return std::nullopt;
     return chooser.selectedFiles().constFirst();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 
@@ -39,12 +40,18 @@ public:
     virtual void OpenAddress(const QUrl &address) = 0;
 };
 
-// The real dialogs, message boxes and browser.
+// The real dialogs, message boxes and browser. The folder chooser is made on first use and
+// kept, as the Add dialogs are: destroying one costs a batch more than the rest of its start.
 class TDesktopSeam final : public TModalSeam {
 public:
+    TDesktopSeam();
+    ~TDesktopSeam() override;
     QStringList RunOpenDialog(QFileDialog &dialog) override;
     std::optional<QString> ChooseFolder(QWidget *owner, const QString &title,
                                         const QString &folder) override;
     bool ShowMessage(QWidget *owner, const TMessage &message) override;
     void OpenAddress(const QUrl &address) override;
+
+private:
+    QPointer<QFileDialog> FChooser;
 };

@@ -2,6 +2,7 @@
 #include "app/BusyState.h"
 #include "app/ConverterForm.h"
 #include "app/ListView.h"
+#include "app/ModalSeam.h"
 #include "convert/CodecContract.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestSupport.h"
@@ -14,7 +15,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QThread>
 
 class TestWindow : public QObject {
@@ -43,6 +46,37 @@ private slots:
         for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
             qunsetenv(name);
         qputenv("HOME", QFile::encodeName(FHome.path()));
+    }
+
+    // First of all, while no Add dialog has been made in this process: a session that only
+    // chooses an output folder writes nothing under the user's home either, and the chooser,
+    // kept from one batch to the next, opens on the folder it is given each time.
+    void chooserKeepsNoSettings()
+    {
+        QTemporaryDir work;
+        QDir().mkpath(work.filePath("a"));
+        QDir().mkpath(work.filePath("b"));
+        {
+            TScriptedSeam scripted;
+            TConverterForm form(scripted);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            TDesktopSeam desktop;
+            QStringList opened;
+            for (const char *folder : {"a", "b"}) {
+                QTimer::singleShot(100, [&] {
+                    if (auto *chooser = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                        opened << chooser->directory().path();
+                        QMetaObject::invokeMethod(chooser, "accept");
+                    }
+                });
+                QCOMPARE(desktop.ChooseFolder(&form, "Choose", work.filePath(folder)), work.filePath(folder));
+            }
+            QCOMPARE(opened, QStringList({work.filePath("a"), work.filePath("b")}));
+            form.close();
+        }
+        const QMap<QString, QByteArray> home = FolderSnapshot(FHome.path());
+        QVERIFY2(home.isEmpty(), qPrintable(home.keys().join(", ")));
     }
 
     void afterCreation()
