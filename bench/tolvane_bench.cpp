@@ -162,7 +162,7 @@ QList<TSeries> MeasureSlowMount(int runs)
         for (int memo = 1; memo <= 20; ++memo)
             Touch(source.filePath(QString("Recordings/2019-03-%1/Voice %2.amr").arg(day, 2, 10, QChar('0')).arg(memo)));
     }
-    TSlowMount mount(source.path(), {.delayMs = 20});
+    TSlowMount mount(source.path(), TSlowMount::Delayed(20));
     if (!mount.SkipReason().isEmpty()) {
         std::printf("slow mount skipped: %s\n", qPrintable(mount.SkipReason()));
         return {};

@@ -37,7 +37,11 @@ struct TAddShelf {
     std::atomic_bool stop = false;
     int cancel[2] = {-1, -1}; // written once the worker is left behind
 
-    TAddShelf() { ::pipe2(cancel, O_CLOEXEC | O_NONBLOCK); }
+    TAddShelf()
+    {
+        if (::pipe2(cancel, O_CLOEXEC | O_NONBLOCK) != 0)
+            cancel[0] = cancel[1] = -1; // the walk then ends only with its helper
+    }
     ~TAddShelf()
     {
         for (const int fd : cancel) {

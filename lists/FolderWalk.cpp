@@ -9,6 +9,12 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -56,102 +62,277 @@ int Look(int folder, const char *name, int flags, struct stat *status)
     return 0;
 }
 
-struct TWalk {
-    const std::function<bool(const QByteArray &)> &wanted;
-    const std::function<void(TFoundFile &&)> &found;
-    QList<TFolderProblem> *problems;
-    const std::atomic_bool *stop;
-    QByteArray tree;
-
-    bool Stopped() const { return stop && stop->load(std::memory_order_relaxed); }
-
-    // Reads the folder open as `fd` (taken over), found at `path`, `subfolder` below the top.
-    void Folder(int fd, const QByteArray &path, const QByteArray &subfolder, int level)
+// A folder open for its entries to be looked at relative to it; closed once the last of
+// them has been.
+struct TOpenFolder {
+    DIR *dir = nullptr;
+    ~TOpenFolder()
     {
-        DIR *dir = ::fdopendir(fd);
-        if (!dir) {
-            problems->append({path, errno});
+        if (dir)
+            ::closedir(dir);
+    }
+    int Fd() const { return ::dirfd(dir); }
+};
+
+// One folder of a walk: opened, read, and each entry looked at, in natural order. What it
+// found waits for its turn to be handed on; a subfolder is a job of its own.
+struct TFolderJob {
+    struct TOutcome {
+        enum TKind { File, Problem, Folder } kind;
+        QByteArray path;
+        struct stat status {};
+        int error = 0;
+        std::shared_ptr<TFolderJob> folder;
+    };
+
+    std::shared_ptr<TOpenFolder> parent; // none for the folder added
+    QByteArray name;                     // in the parent; the whole path for the folder added
+    QByteArray path, subfolder;
+    int level = 0;
+
+    QList<TOutcome> outcomes;
+    std::mutex lock;
+    std::condition_variable finished;
+    bool started = false;
+    bool done = false;
+};
+
+class TWalk;
+
+// Threads that read folders side by side: a slow mount answers lookups in different folders
+// at once, one folder's only one after another.
+class TFolderReaders {
+public:
+    explicit TFolderReaders(TWalk &walk, int count);
+    ~TFolderReaders();
+    void Submit(std::shared_ptr<TFolderJob> job);
+
+private:
+    void Serve();
+
+    TWalk &FWalk;
+    std::mutex FLock;
+    std::condition_variable FWork;
+    std::deque<std::shared_ptr<TFolderJob>> FQueue;
+    bool FClosing = false;
+    std::vector<std::thread> FThreads;
+};
+
+class TWalk {
+public:
+    TWalk(const std::function<bool(const QByteArray &)> &wanted,
+          const std::function<void(TFoundFile &&)> &found, QList<TFolderProblem> *problems,
+          const std::atomic_bool *stop, QByteArray tree)
+        : FWanted(wanted), FFound(found), FProblems(problems), FStop(stop), FTree(std::move(tree))
+    {
+    }
+
+    void Walk(std::shared_ptr<TFolderJob> top, int readers)
+    {
+        if (readers > 1) {
+            TFolderReaders pool(*this, readers);
+            FReaders = &pool;
+            pool.Submit(top);
+            Emit(*top);
+            FReaders = nullptr;
+        } else {
+            Emit(*top);
+        }
+    }
+
+    // Opens, reads and looks at one folder's entries.
+    void Run(TFolderJob &job)
+    {
+        const auto finish = [&] {
+            const std::lock_guard locker(job.lock);
+            job.done = true;
+            job.finished.notify_all();
+        };
+        const int fd = job.parent
+            ? ::openat(job.parent->Fd(), job.name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)
+            : ::open(job.name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        job.parent.reset();
+        if (fd < 0) {
+            // A subfolder replaced by a link or a file since it was listed is passed over.
+            const int error = errno;
+            if (error != ENOENT && ((error != ELOOP && error != ENOTDIR) || job.level == 0))
+                job.outcomes.append({TFolderJob::TOutcome::Problem, job.path, {}, error, {}});
+            return finish();
+        }
+        auto folder = std::make_shared<TOpenFolder>();
+        folder->dir = ::fdopendir(fd);
+        if (!folder->dir) {
+            job.outcomes.append({TFolderJob::TOutcome::Problem, job.path, {}, errno, {}});
             ::close(fd);
-            return;
+            return finish();
         }
         QList<QByteArray> names;
         QList<unsigned char> types;
         errno = 0;
-        while (const dirent *entry = ::readdir(dir)) {
+        while (const dirent *entry = ::readdir(folder->dir)) {
             if (entry->d_name[0] == '.') // also "." and ".."
                 continue;
             names << QByteArray(entry->d_name);
             types << entry->d_type;
         }
         if (errno != 0 && names.isEmpty())
-            problems->append({path, errno});
+            job.outcomes.append({TFolderJob::TOutcome::Problem, job.path, {}, errno, {}});
         for (const qsizetype at : NaturalOrder(names)) {
             if (Stopped())
                 break;
-            Entry(::dirfd(dir), names.at(at), types.at(at), path, subfolder, level);
+            Entry(job, folder, names.at(at), types.at(at));
         }
-        ::closedir(dir);
+        finish();
     }
 
-    void Entry(int folder, const QByteArray &name, unsigned char type, const QByteArray &folderPath,
-               const QByteArray &subfolder, int level)
+    void Serve(TFolderJob &job)
     {
-        const QByteArray path = JoinPath(folderPath, name);
-        const auto take = [&](const struct stat &status) {
-            TFoundFile file = FileOf(path, status);
-            file.tree = tree;
-            file.subfolder = subfolder;
-            found(std::move(file));
+        {
+            const std::lock_guard locker(job.lock);
+            if (std::exchange(job.started, true))
+                return;
+        }
+        Run(job);
+    }
+
+private:
+    bool Stopped() const { return FStop && FStop->load(std::memory_order_relaxed); }
+
+    void Entry(TFolderJob &job, const std::shared_ptr<TOpenFolder> &folder, const QByteArray &name,
+               unsigned char type)
+    {
+        const QByteArray path = JoinPath(job.path, name);
+        const auto file = [&](const struct stat &status) {
+            job.outcomes.append({TFolderJob::TOutcome::File, path, status, 0, {}});
         };
         const auto problem = [&](int error) {
             // A name gone meanwhile, or a link to nothing, is a name that is not there.
             if (error != ENOENT)
-                problems->append({path, error});
+                job.outcomes.append({TFolderJob::TOutcome::Problem, path, {}, error, {}});
+        };
+        const auto subfolder = [&] {
+            if (job.level + 1 >= kMostLevels)
+                return;
+            auto sub = std::make_shared<TFolderJob>();
+            sub->parent = folder;
+            sub->name = name;
+            sub->path = path;
+            sub->subfolder = JoinPath(job.subfolder, name);
+            sub->level = job.level + 1;
+            job.outcomes.append({TFolderJob::TOutcome::Folder, path, {}, 0, sub});
+            if (FReaders)
+                FReaders->Submit(sub);
         };
         struct stat status;
         switch (type) {
         case DT_REG:
         case DT_LNK: // taken as the file it leads to; a folder it leads to is not followed
-            if (!wanted(name))
+            if (!FWanted(name))
                 return;
-            if (const int error = Look(folder, name.constData(), 0, &status))
+            if (const int error = Look(folder->Fd(), name.constData(), 0, &status))
                 return problem(error);
             if (S_ISREG(status.st_mode))
-                take(status);
+                file(status);
             return;
         case DT_DIR:
-            return Subfolder(folder, name, path, subfolder, level);
+            return subfolder();
         case DT_UNKNOWN: // the file system does not say: one look tells
-            if (const int error = Look(folder, name.constData(), AT_SYMLINK_NOFOLLOW, &status))
+            if (const int error = Look(folder->Fd(), name.constData(), AT_SYMLINK_NOFOLLOW, &status))
                 return problem(error);
             if (S_ISDIR(status.st_mode))
-                return Subfolder(folder, name, path, subfolder, level);
+                return subfolder();
             if (S_ISLNK(status.st_mode))
-                return Entry(folder, name, DT_LNK, folderPath, subfolder, level);
-            if (S_ISREG(status.st_mode) && wanted(name))
-                take(status);
+                return Entry(job, folder, name, DT_LNK);
+            if (S_ISREG(status.st_mode) && FWanted(name))
+                file(status);
             return;
         default: // pipes, sockets and devices, whose reading could block or never end
             return;
         }
     }
 
-    void Subfolder(int folder, const QByteArray &name, const QByteArray &path,
-                   const QByteArray &subfolder, int level)
+    // Hands on what `job` found once it is done, subfolders in their places.
+    void Emit(TFolderJob &job)
     {
-        if (level >= kMostLevels)
-            return;
-        const int fd = ::openat(folder, name.constData(),
-                                O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0) {
-            // Replaced by a link or a file since it was listed: passed over.
-            if (errno != ENOENT && errno != ELOOP && errno != ENOTDIR)
-                problems->append({path, errno});
-            return;
+        if (!FReaders)
+            Serve(job); // one folder after another: read when its turn comes
+        {
+            std::unique_lock locker(job.lock);
+            job.finished.wait(locker, [&] { return job.done; });
         }
-        Folder(fd, path, JoinPath(subfolder, name), level + 1);
+        for (TFolderJob::TOutcome &outcome : job.outcomes) {
+            if (Stopped())
+                return;
+            switch (outcome.kind) {
+            case TFolderJob::TOutcome::File: {
+                TFoundFile found = FileOf(outcome.path, outcome.status);
+                found.tree = FTree;
+                found.subfolder = job.subfolder;
+                FFound(std::move(found));
+                break;
+            }
+            case TFolderJob::TOutcome::Problem:
+                FProblems->append({outcome.path, outcome.error});
+                break;
+            case TFolderJob::TOutcome::Folder:
+                Emit(*outcome.folder);
+                outcome.folder.reset();
+                break;
+            }
+        }
+        job.outcomes.clear();
     }
+
+    const std::function<bool(const QByteArray &)> &FWanted;
+    const std::function<void(TFoundFile &&)> &FFound;
+    QList<TFolderProblem> *FProblems;
+    const std::atomic_bool *FStop;
+    const QByteArray FTree;
+    TFolderReaders *FReaders = nullptr;
 };
+
+TFolderReaders::TFolderReaders(TWalk &walk, int count) : FWalk(walk)
+{
+    for (int i = 0; i < count; ++i)
+        FThreads.emplace_back([this] { Serve(); });
+}
+
+TFolderReaders::~TFolderReaders()
+{
+    {
+        const std::lock_guard locker(FLock);
+        FClosing = true;
+        FQueue.clear();
+    }
+    FWork.notify_all();
+    for (std::thread &thread : FThreads)
+        thread.join();
+}
+
+void TFolderReaders::Submit(std::shared_ptr<TFolderJob> job)
+{
+    {
+        const std::lock_guard locker(FLock);
+        FQueue.push_back(std::move(job));
+    }
+    FWork.notify_one();
+}
+
+void TFolderReaders::Serve()
+{
+    for (;;) {
+        std::shared_ptr<TFolderJob> job;
+        {
+            std::unique_lock locker(FLock);
+            FWork.wait(locker, [this] { return FClosing || !FQueue.empty(); });
+            if (FClosing)
+                return;
+            job = std::move(FQueue.front());
+            FQueue.pop_front();
+        }
+        FWalk.Serve(*job);
+    }
+}
 
 } // namespace
 
@@ -177,18 +358,15 @@ TEntryKind LookAt(const QByteArray &path, TFoundFile *file, int *error)
 
 void WalkFolder(const QByteArray &folder, const std::function<bool(const QByteArray &name)> &wanted,
                 const std::function<void(TFoundFile &&file)> &found,
-                QList<TFolderProblem> *problems, const std::atomic_bool *stop)
+                QList<TFolderProblem> *problems, const std::atomic_bool *stop, int readers)
 {
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        problems->append({folder, errno});
-        return;
-    }
     QByteArray top = folder;
     while (top.size() > 1 && top.endsWith('/'))
         top.chop(1);
-    TWalk walk{wanted, found, problems, stop, FileNamePart(top)};
-    walk.Folder(fd, top, QByteArray(), 0);
+    auto job = std::make_shared<TFolderJob>();
+    job->name = folder;
+    job->path = top;
+    TWalk(wanted, found, problems, stop, FileNamePart(top)).Walk(job, readers);
 }
 
 namespace {

@@ -50,10 +50,13 @@ TEntryKind LookAt(const QByteArray &path, TFoundFile *file, int *error);
 // Each entry is looked at once, relative to its folder. The walk stays inside the folder: a
 // link to a file is taken as that file, a link to a folder is not followed (the folder
 // itself is walked even when it is a link). It ends early once `stop` is set. What could not
-// be read goes into `problems`.
+// be read goes into `problems`. With `readers` above one, that many threads read folders
+// side by side, ahead of the one being handed on; `found` is called from the caller's
+// thread, in order, all the same.
 void WalkFolder(const QByteArray &folder, const std::function<bool(const QByteArray &name)> &wanted,
                 const std::function<void(TFoundFile &&file)> &found,
-                QList<TFolderProblem> *problems, const std::atomic_bool *stop = nullptr);
+                QList<TFolderProblem> *problems, const std::atomic_bool *stop = nullptr,
+                int readers = 1);
 
 // The positions of `names` in the user's natural order: by the collation of the user's
 // language, runs of digits by their value, without regard to case. Names that are not UTF-8

@@ -19,6 +19,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,6 +28,8 @@ extern char **environ;
 namespace {
 
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_4;
+// Threads reading folders side by side in the helper: a phone's mount answers as many.
+constexpr int kFolderReaders = 8;
 // How long findings wait at most before they go out, and how much of them.
 constexpr auto kSendEvery = std::chrono::milliseconds(20);
 constexpr qsizetype kBatchBytes = 256 * 1024;
@@ -111,7 +114,7 @@ void ReapLeftBehind()
 } // namespace
 
 void LookAtAll(const TAddRequest &request, const TFound &found, const TProblem &problem,
-               const std::atomic_bool *stop)
+               const std::atomic_bool *stop, int readers)
 {
     const auto ofKind = [&](const QByteArray &name) { return HasEnding(name, request.inFolders); };
     for (const QByteArray &path : request.paths) {
@@ -134,7 +137,7 @@ void LookAtAll(const TAddRequest &request, const TFound &found, const TProblem &
                                problems.clear();
                                found(std::move(inside));
                            },
-                           &problems, stop);
+                           &problems, stop, readers);
                 for (const TFolderProblem &met : std::as_const(problems))
                     problem(met);
             }
@@ -153,6 +156,12 @@ int WalkHelperMain()
 {
     // Should the program end without it, the helper goes too (unless a look holds it).
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // Folders read side by side each hold a descriptor until their entries are looked at.
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &files);
+    }
     QFile input;
     if (!input.open(STDIN_FILENO, QIODevice::ReadOnly))
         return 2;
@@ -183,7 +192,7 @@ int WalkHelperMain()
         [&](const TFolderProblem &problem) {
             send([&](QDataStream &out) { out << quint8(kProblem) << problem.path << qint32(problem.error); });
         },
-        nullptr);
+        nullptr, kFolderReaders);
     send([](QDataStream &out) { out << quint8(kEnd); });
     return outbox.Close() ? 0 : 3;
 }

@@ -21,9 +21,10 @@ struct TAddRequest {
 using TFound = std::function<void(TFoundFile &&file)>;
 using TProblem = std::function<void(const TFolderProblem &problem)>;
 
-// Makes the request's looks here, in order: each file given, each folder walked.
+// Makes the request's looks here, in order: each file given, each folder walked, with
+// `readers` threads reading folders side by side.
 void LookAtAll(const TAddRequest &request, const TFound &found, const TProblem &problem,
-               const std::atomic_bool *stop);
+               const std::atomic_bool *stop, int readers = 1);
 
 // The helper's main: reads a request on its standard input, makes its looks and writes what
 // they find on its standard output as they find it.

@@ -196,7 +196,7 @@ private slots:
         QTemporaryDir source;
         Touch(source.filePath("Phone/a.amr"));
         Touch(source.filePath("Phone/dead/b.amr"));
-        TSlowMount mount(source.path(), {.hang = {"dead"}});
+        TSlowMount mount(source.path(), TSlowMount::Hanging("dead"));
         if (!mount.SkipReason().isEmpty())
             QSKIP(qPrintable(mount.SkipReason()));
         QProcess program;

@@ -211,3 +211,17 @@ void TSlowMount::ClearCalls()
 {
     QFile::resize(FLog, 0); // the mirror appends, so it goes on from the start
 }
+
+TSlowMount::TOptions TSlowMount::Delayed(int delayMs)
+{
+    TOptions options;
+    options.delayMs = delayMs;
+    return options;
+}
+
+TSlowMount::TOptions TSlowMount::Hanging(const QString &name)
+{
+    TOptions options;
+    options.hang = {name};
+    return options;
+}

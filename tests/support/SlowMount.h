@@ -40,6 +40,9 @@ public:
     };
 
     explicit TSlowMount(const QString &source, const TOptions &options);
+    // A mount answering every call `delayMs` late, or one where calls through `hang` never do.
+    static TOptions Delayed(int delayMs);
+    static TOptions Hanging(const QString &name);
     explicit TSlowMount(const QString &source) : TSlowMount(source, TOptions{}) {}
     ~TSlowMount();
     TSlowMount(const TSlowMount &) = delete;

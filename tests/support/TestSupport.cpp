@@ -103,7 +103,7 @@ bool WaitForIdle(TConverterForm &form, int milliseconds)
 {
     const bool idle = QTest::qWaitFor([&] { return !form.IsBusy() && !form.BatchRunning(); }, milliseconds);
     // A halted batch's codecs die without anyone waiting for them: give them the moment.
-    QTest::qWaitFor([] { return ChildProcessCount() == 0; }, 2000);
+    (void)QTest::qWaitFor([] { return ChildProcessCount() == 0; }, 2000);
     return idle;
 }
 
