@@ -25,6 +25,16 @@ void TConverterForm::StartBatch(TBatchJob job)
     TBatch *batch = FBatch.get();
     // What a batch that is no longer the window's own says is not shown.
     const auto shown = [this, serial] { return FBatch && serial == FBatchSerial; };
+    connect(batch, &TBatch::FolderOpened, this, [this, shown](const QByteArray &folder) {
+        if (!shown())
+            return;
+        SetOutputDir(folder);
+        ListOf(FBatchDirection)->ClearOutputs();
+    }, Qt::QueuedConnection);
+    connect(batch, &TBatch::FolderMissing, this, [this, shown] {
+        if (shown())
+            ShowFolderMissing();
+    }, Qt::QueuedConnection);
     connect(batch, &TBatch::RowReached, this, [this, shown](int row) {
         if (shown())
             ShowRowReached(row);

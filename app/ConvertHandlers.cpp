@@ -37,27 +37,28 @@ void TConverterForm::ConvertPage(TDirection direction)
     // The chooser let events run: the window may have been closed, or an add started.
     if (FBatch || FClosed || Adding())
         return;
-    // The chooser gives text; the folder is the one chosen, whatever bytes its name has.
-    const QByteArray folder = DecodedPath(FOutputDirNative) == FOutputDir
-        ? FOutputDirNative
-        : FolderOfShownPath(FOutputDir);
-    if (!DirectoryExists(folder)) {
-        //: Translate the meaning: the folder %1 does not exist
-        ShowMessage(tr("Directory \"%1\" don't exists.").arg(ShownPath(FOutputDir)), tr("ERROR"),
-                    QMessageBox::Critical);
-        return;
-    }
-    SetOutputDir(folder);
+    // The chooser gives text; the folder is the one chosen, whatever bytes its name has. The
+    // batch looks at it, in its own thread: the rows keep their outputs until it is found.
+    const QByteArray folder = DecodedPath(FOutputDirNative) == FOutputDir ? FOutputDirNative
+                                                                         : NativePath(FOutputDir);
     // Busy before any event is handled: no click reaches a control from here on.
     EnableControls(false);
-    list->ClearOutputs();
-    TBatchJob job{direction, {}, folder, FExeDir};
+    TBatchJob job{direction, {}, folder, FExeDir, FOutputDir};
     job.rows.reserve(list->Count());
     for (int row = 0; row < list->Count(); ++row) {
         const TListRow &listed = list->Row(row);
         job.rows.append({listed.path, listed.tree, listed.subfolder});
     }
     StartBatch(std::move(job));
+}
+
+// The chosen folder is not there: nothing was started, and the rows are as they were.
+void TConverterForm::ShowFolderMissing()
+{
+    EndBatch();
+    //: Translate the meaning: the folder %1 does not exist
+    ShowMessage(tr("Directory \"%1\" don't exists.").arg(ShownPath(FOutputDir)), tr("ERROR"),
+                QMessageBox::Critical);
 }
 
 bool TConverterForm::CheckCodecFiles()

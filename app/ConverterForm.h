@@ -144,6 +144,7 @@ private:
     static QString ReasonLine(const QString &what, const QString &why);
 
     void ConvertPage(TDirection direction);
+    void ShowFolderMissing();
     void StartBatch(TBatchJob job);
     void ShowRowReached(int row);
     void ShowRowConverted(int row, const QByteArray &output);

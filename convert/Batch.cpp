@@ -83,13 +83,24 @@ void TBatch::Halt()
     }, Qt::QueuedConnection);
 }
 
+// The output folder is looked at here, never on the window's thread, where a mount that has
+// stopped answering would hold the window.
 void TBatch::Begin()
 {
     if (FStage != TStage::Ready)
         return;
     FReaper = new TReaper;
-    FFolders = std::make_unique<TOutputFolders>(FJob.outputDir);
+    QByteArray folder = FJob.outputDir;
+    if (!DirectoryExists(folder) && FJob.chosenDir.contains(QChar::ReplacementCharacter))
+        folder = FolderOfShownPath(FJob.chosenDir);
+    if (!DirectoryExists(folder)) {
+        FStage = TStage::Over;
+        emit FolderMissing();
+        return;
+    }
+    FFolders = std::make_unique<TOutputFolders>(folder);
     FStage = TStage::Running;
+    emit FolderOpened(folder);
     StartRowsFrom(0);
 }
 

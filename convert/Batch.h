@@ -27,8 +27,11 @@ struct TBatchRow {
 struct TBatchJob {
     TDirection direction = TDirection::AmrToMp3;
     QList<TBatchRow> rows;
-    QByteArray outputDir; // the chosen output folder
+    QByteArray outputDir; // the chosen output folder, as the file system names it
     QString exeDir;       // where the codec files are, ending with "/"
+    // The output folder as the chooser gave it, where that is all the window knows: a name
+    // that is not UTF-8 reads with U+FFFD there, and the batch finds which folder it is.
+    QString chosenDir;
 };
 
 struct TBatchOptions {
@@ -60,6 +63,10 @@ public:
     void Halt();
 
 signals:
+    // The output folder is there (as the file system names it), and the first row follows;
+    // or it is not, and the batch is over before it began.
+    void FolderOpened(const QByteArray &folder);
+    void FolderMissing();
     void RowReached(int row);  // the batch is at this row
     void RowStarting(int row); // its codec is starting
     void Progress(int row, const QString &size);

@@ -94,13 +94,13 @@ TCodecRun::~TCodecRun()
 
 int TCodecRun::OpenInput(const QByteArray &path)
 {
-    // Looked at before it is opened: opening a pipe or a device could block or do harm.
-    struct stat entry;
-    if (path.isEmpty() || ::stat(path.constData(), &entry) != 0)
-        return path.isEmpty() ? ENOENT : errno;
-    if (!S_ISREG(entry.st_mode))
+    // Held by a handle that opens nothing (O_PATH): no pipe or device is opened, whose opening
+    // could block or do harm, and closing it never waits on a phone's mount that stopped
+    // answering, nor does any program started meanwhile, which closes the handles it
+    // inherits. The codec opens the memo through it.
+    if (path.isEmpty())
         return ENOENT;
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(path.constData(), O_PATH | O_CLOEXEC);
     if (fd < 0)
         return errno;
     struct stat opened;
@@ -108,7 +108,13 @@ int TCodecRun::OpenInput(const QByteArray &path)
         ::close(fd);
         return ENOENT;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // Whether the codec may read it, as opening it would have told.
+    if (::faccessat(fd, "", R_OK, AT_EMPTY_PATH | AT_EACCESS) != 0 && errno != ENOSYS
+        && errno != EINVAL) {
+        const int error = errno;
+        ::close(fd);
+        return error;
+    }
     FInput = fd;
     FInputState = {quint64(opened.st_dev), quint64(opened.st_ino), qint64(opened.st_size),
                    Nanoseconds(opened.st_mtim), Nanoseconds(opened.st_ctim)};

@@ -42,8 +42,8 @@ public:
     QProcess &Process() { return *FProcess; }
     const QProcess &Process() const { return *FProcess; }
 
-    // Opens the memo to be read. 0, or the errno (ENOENT also for what is not a regular
-    // file, whose reading could block or never end).
+    // Takes hold of the memo to be read. 0, or the errno (ENOENT also for what is not a
+    // regular file, whose reading could block or never end).
     int OpenInput(const QByteArray &path);
     // Makes the working file in the folder open as `folder`, found at `folderPath`. 0, or the
     // errno.

@@ -16,7 +16,7 @@
 
 bool RefusedForName(int error)
 {
-    return error == EINVAL || error == ENOENT || error == EILSEQ || error == EPERM;
+    return error == EINVAL || error == ENOENT || error == EILSEQ;
 }
 
 namespace {

@@ -72,7 +72,7 @@ TBatch::TStart TBatch::StartDecoding(QString *why)
             *why = tr("Can't open \"%1\": %2.").arg(input, ErrorText(inputError));
         else
             *why = tr("Can't create a file in \"%1\": %2.")
-                       .arg(ShownPath(FJob.outputDir), ErrorText(workingError));
+                       .arg(ShownPath(FFolders->Root().path), ErrorText(workingError));
         return TStart::RowFailed;
     }
     if (!StartRun(*run)) {

@@ -48,8 +48,7 @@ void TBatch::FinishFile(TCodecRun &run)
     const int row = FCurrentRow;
     QString failure = WhyFileFailed(run);
     if (failure.isEmpty()) {
-        // Where the dates are refused the file is still whole.
-        run.Working().CopyTimesFrom(run.Input());
+        run.Working().DateAs(run.Input());
         FOutputPath = PublishOutput(run, &failure);
     }
     if (failure.isEmpty()) {

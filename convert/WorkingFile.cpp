@@ -35,15 +35,15 @@ QByteArray FirstLine(const char *path)
     return file.open(QIODevice::ReadOnly) ? file.readLine().trimmed() : QByteArray();
 }
 
-// The first eight hexadecimal digits of an id file.
-QByteArray Hex8(const QByteArray &text)
+// The first `count` hexadecimal digits of an id file.
+QByteArray HexDigits(const QByteArray &text, int count)
 {
     QByteArray digits;
     for (const char c : text) {
         if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))
             digits += c;
     }
-    return digits.size() >= 8 ? digits.left(8) : QByteArray("00000000");
+    return digits.size() >= count ? digits.left(count) : QByteArray(count, '0');
 }
 
 QByteArray Digest(const QByteArray &text, int digits)
@@ -63,10 +63,24 @@ qint64 StartOf(qint64 pid)
     return fields.size() > 19 ? fields.at(19).toLongLong() : -1;
 }
 
-// Who owns a working file: the machine, its boot, the process and when it started.
+// The process id namespace this process sees pids in, as the number of its inode.
+qint64 PidNamespace()
+{
+    struct stat status;
+    return ::stat("/proc/self/ns/pid", &status) == 0 ? qint64(status.st_ino) : 0;
+}
+
+// Who owns a working file: the machine, its boot, the namespace its pid is counted in, the
+// process and when it started. Only a process of this very machine, boot and namespace can
+// be asked whether it still runs.
 struct TOwner {
     QByteArray machine, boot;
-    qint64 pid = 0, start = 0;
+    qint64 space = 0, pid = 0, start = 0;
+    bool operator==(const TOwner &) const = default;
+    bool SameHost(const TOwner &other) const
+    {
+        return machine == other.machine && boot == other.boot && space == other.space;
+    }
 };
 
 const TOwner &Self()
@@ -75,21 +89,21 @@ const TOwner &Self()
         QByteArray machine = FirstLine("/etc/machine-id");
         if (machine.isEmpty())
             machine = FirstLine("/var/lib/dbus/machine-id");
-        return TOwner{Hex8(machine), Hex8(FirstLine("/proc/sys/kernel/random/boot_id")),
-                      qint64(::getpid()), StartOf(::getpid())};
+        return TOwner{HexDigits(machine, 16), HexDigits(FirstLine("/proc/sys/kernel/random/boot_id"), 16),
+                      PidNamespace(), qint64(::getpid()), StartOf(::getpid())};
     }();
     return self;
 }
 
 QByteArray OwnerPart(const TOwner &owner, const QByteArray &random)
 {
-    return owner.machine + '-' + owner.boot + '-' + QByteArray::number(owner.pid) + '-'
-        + QByteArray::number(owner.start) + '-' + random;
+    return owner.machine + '-' + owner.boot + '-' + QByteArray::number(owner.space) + '-'
+        + QByteArray::number(owner.pid) + '-' + QByteArray::number(owner.start) + '-' + random;
 }
 
-// ".tolvane-<machine>-<boot>-<pid>-<start>-<random>-<check>" and the state: ".part" while the
-// codec writes, ".to-<hash of the name>" while it is being published under that name. The
-// check makes a name of the user's that merely looks like one no working file's.
+// ".tolvane-<machine>-<boot>-<namespace>-<pid>-<start>-<random>-<check>" and the state: ".part"
+// while the codec writes, ".to-<hash of the name>" while it is being published under that
+// name. The check makes a name of the user's that merely looks like one no working file's.
 const QByteArray kPrefix = ".tolvane-";
 
 QByteArray Check(const QByteArray &ownerPart)
@@ -102,40 +116,40 @@ QByteArray PublishingTag(const QByteArray &name)
     return ".to-" + Digest(name, 8);
 }
 
+bool Publishing(const QByteArray &name)
+{
+    return name.contains(".to-");
+}
+
 struct TParsed {
     TOwner owner;
-    QByteArray stem;       // the name without its state
     QByteArray publishing; // the hash of the name it was being published under, if any
 };
 
 bool Parse(const QByteArray &name, TParsed *parsed)
 {
     static const QRegularExpression pattern(QStringLiteral(
-        "^\\.tolvane-([0-9a-f]{8})-([0-9a-f]{8})-([0-9]{1,10})-([0-9]{1,20})-([0-9a-z]{8})-([0-9a-f]{4})"
-        "\\.(?:part|to-([0-9a-f]{8}))$"));
+        "^\\.tolvane-([0-9a-f]{16})-([0-9a-f]{16})-([0-9]{1,20})-([0-9]{1,10})-([0-9]{1,20})-([0-9a-z]{8})"
+        "-([0-9a-f]{4})\\.(?:part|to-([0-9a-f]{8}))$"));
     const QRegularExpressionMatch match = pattern.match(QString::fromLatin1(name));
     if (!match.hasMatch())
         return false;
-    parsed->owner = {match.captured(1).toLatin1(), match.captured(2).toLatin1(),
-                     match.captured(3).toLongLong(), match.captured(4).toLongLong()};
-    const QByteArray ownerPart = OwnerPart(parsed->owner, match.captured(5).toLatin1());
-    if (Check(ownerPart) != match.captured(6).toLatin1())
+    parsed->owner = {match.captured(1).toLatin1(), match.captured(2).toLatin1(), match.captured(3).toLongLong(),
+                     match.captured(4).toLongLong(), match.captured(5).toLongLong()};
+    if (Check(OwnerPart(parsed->owner, match.captured(6).toLatin1())) != match.captured(7).toLatin1())
         return false;
-    parsed->stem = kPrefix + ownerPart + '-' + match.captured(6).toLatin1();
-    parsed->publishing = match.captured(7).toLatin1();
+    parsed->publishing = match.captured(8).toLatin1();
     return true;
 }
 
 bool OwnerRuns(const TOwner &owner, const struct stat &file)
 {
-    const TOwner &self = Self();
-    if (owner.machine != self.machine) {
-        const qint64 age = QDateTime::currentSecsSinceEpoch() - qint64(file.st_mtim.tv_sec);
-        return age < kForeignAbandonedSeconds;
-    }
-    if (owner.boot != self.boot)
-        return false; // since then the machine was started again
-    return StartOf(owner.pid) == owner.start;
+    if (owner.SameHost(Self()))
+        return StartOf(owner.pid) == owner.start;
+    // Another machine, boot or container: it cannot be asked. A working file that has not
+    // changed for a day is no longer written; its change time is one nobody can set back.
+    const qint64 changed = std::max(qint64(file.st_mtim.tv_sec), qint64(file.st_ctim.tv_sec));
+    return QDateTime::currentSecsSinceEpoch() - changed < kForeignAbandonedSeconds;
 }
 
 // The named working files of this process, for an ending without destructors.
@@ -170,20 +184,33 @@ std::unique_ptr<TWorkingFile> TWorkingFile::Create(int folder, const QByteArray 
     const int unnamed = ::openat(folder, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
     if (unnamed >= 0)
         return std::unique_ptr<TWorkingFile>(new TWorkingFile(folder, folderPath, unnamed, QByteArray()));
+    // A named one is held by a handle that opens nothing (O_PATH): closing a file open on a
+    // phone's mount, a card or a share waits on it, and so would every program started
+    // meanwhile, which closes the handles it inherits. The codec opens it through the handle.
     for (int attempt = 0; attempt < 64; ++attempt) {
         QByteArray random(8, '0');
         for (char &c : random)
             c = "0123456789abcdefghijklmnopqrstuvwxyz"[QRandomGenerator::global()->bounded(36)];
         const QByteArray ownerPart = OwnerPart(Self(), random);
         const QByteArray name = kPrefix + ownerPart + '-' + Check(ownerPart) + ".part";
-        const int fd = ::openat(folder, name.constData(),
-                                O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0)
-            return std::unique_ptr<TWorkingFile>(new TWorkingFile(folder, folderPath, fd, name));
-        if (errno != EEXIST) {
+        const int made = ::openat(folder, name.constData(),
+                                  O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (made < 0 && errno != EEXIST) {
             *error = errno;
             return nullptr;
         }
+        if (made < 0)
+            continue;
+        struct stat created, held;
+        const bool looked = ::fstat(made, &created) == 0;
+        ::close(made);
+        const int fd = ::openat(folder, name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+        if (fd >= 0 && looked && ::fstat(fd, &held) == 0 && SameFile(created, held))
+            return std::unique_ptr<TWorkingFile>(new TWorkingFile(folder, folderPath, fd, name));
+        *error = fd < 0 ? errno : EEXIST;
+        if (fd >= 0)
+            ::close(fd);
+        return nullptr;
     }
     *error = EEXIST;
     return nullptr;
@@ -196,9 +223,11 @@ TWorkingFile::~TWorkingFile()
 
 void TWorkingFile::Forget()
 {
-    const std::lock_guard locker(Registry().lock);
-    Registry().files.erase(this);
-    FName.clear();
+    {
+        const std::lock_guard locker(Registry().lock);
+        Registry().files.erase(this);
+        FName.clear();
+    }
     if (FFd >= 0)
         ::close(std::exchange(FFd, -1));
 }
@@ -221,13 +250,14 @@ bool TWorkingFile::Present() const
         && SameFile(held, named);
 }
 
-bool TWorkingFile::CopyTimesFrom(int source) const
+void TWorkingFile::DateAs(int source)
 {
     struct stat status;
-    if (FFd < 0 || ::fstat(source, &status) != 0)
-        return false;
-    const struct timespec times[2] = {status.st_atim, status.st_mtim};
-    return ::futimens(FFd, times) == 0;
+    if (::fstat(source, &status) != 0)
+        return;
+    FTimes[0] = status.st_atim;
+    FTimes[1] = status.st_mtim;
+    FDated = true;
 }
 
 QByteArray TWorkingFile::Path() const
@@ -241,12 +271,18 @@ int TWorkingFile::Publish(int to, const QByteArray &toPath, const QByteArray &na
 {
     if (FFd < 0 || FPublished)
         return ENOENT;
-    const auto published = [this] {
+    // An unnamed file is dated before it appears; a named one once it has its name, so that
+    // as a working file it never looks older than it is.
+    const auto published = [&] {
+        if (FDated && !FName.isEmpty())
+            ::utimensat(to, name.constData(), FTimes, AT_SYMLINK_NOFOLLOW);
         FPublished = true;
         Forget();
         return 0;
     };
     if (FName.isEmpty()) {
+        if (FDated)
+            ::futimens(FFd, FTimes); // where the dates are refused the file is still whole
         // Linking never replaces a name.
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(FFd);
         if (::linkat(AT_FDCWD, self.constData(), to, name.constData(), AT_SYMLINK_FOLLOW) == 0)
@@ -257,10 +293,11 @@ int TWorkingFile::Publish(int to, const QByteArray &toPath, const QByteArray &na
         // No /proc here: the same link straight from the descriptor, where that is allowed.
         return ::linkat(FFd, "", to, name.constData(), AT_EMPTY_PATH) == 0 ? published() : errno;
     }
+    // The lock is never held over a call that a mount may not answer.
     const auto moveTo = [this](int folder, const QByteArray &folderPath, const QByteArray &newName) {
-        const std::lock_guard locker(Registry().lock);
         if (::renameat(FFolder, FName.constData(), folder, newName.constData()) != 0)
             return errno;
+        const std::lock_guard locker(Registry().lock);
         FFolder = folder;
         FFolderPath = folderPath;
         FName = newName;
@@ -369,7 +406,9 @@ void TWorkingFile::RemoveAllNow() noexcept
 {
     const std::lock_guard locker(Registry().lock);
     for (const TWorkingFile *file : Registry().files) {
-        if (!file->FName.isEmpty())
+        // One caught between its two publishing steps is whole, and its empty file already has
+        // the output's name: the next batch into the folder finishes the move.
+        if (!file->FName.isEmpty() && !Publishing(file->FName))
             ::unlinkat(file->FFolder, file->FName.constData(), 0);
     }
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <ctime>
 #include <memory>
 
 // Where the output folder's file system has unnamed files (ext4, xfs, btrfs, tmpfs), the
@@ -32,8 +33,9 @@ public:
     qint64 Size() const;
     // Whether it is still the file in its folder (someone could have removed a named one).
     bool Present() const;
-    // Gives it the access and modification times of the file open as `source`.
-    bool CopyTimesFrom(int source) const;
+    // Gives it, once it is published, the access and modification times of the file open as
+    // `source`.
+    void DateAs(int source);
 
     // Publishes it as `name` in the folder open as `to`, on the same file system, never over
     // anything that stands there (a file, a folder, a link, even a dangling one). 0 when
@@ -60,4 +62,6 @@ private:
     int FFd;
     QByteArray FName; // empty for an unnamed one, and once published or removed
     bool FPublished = false;
+    bool FDated = false;
+    struct timespec FTimes[2] = {};
 };

@@ -3,11 +3,13 @@
 #include "app/ConverterForm.h"
 #include "app/ListView.h"
 #include "tests/support/ScriptedSeam.h"
+#include "tests/support/SlowMount.h"
 #include "tests/support/TestSupport.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QAccessible>
 #include <QProcess>
@@ -17,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -176,8 +179,8 @@ private slots:
         batch.form.AMRMP3ButtonClick();
         QCOMPARE(batch.seam.folderRequests.last().title, QString("Select folder to save MP3 files."));
         QCOMPARE(batch.seam.folderRequests.last().folder, batch.Path("a"));
-        QCOMPARE(Outputs(batch.form.AMRListView), QStringList({"", ""}));
         QVERIFY(batch.form.IsBusy());
+        QTRY_COMPARE(Outputs(batch.form.AMRListView), QStringList({"", ""}));
         QTRY_COMPARE(RowReached(batch.form), 0);
         QTRY_COMPARE(ChildProcessCount(), 1);
         // The codec writes a file of the batch's own that has no name yet.
@@ -374,6 +377,58 @@ private slots:
         QCOMPARE(OutputPaths(batch.form.AMRListView), QList<QByteArray>{folder + "/memo.mp3"});
         char mark[8];
         QCOMPARE(::getxattr((folder + "/memo.mp3").constData(), "user.tolvane.working", mark, sizeof mark), -1);
+    }
+
+    // A phone's mount that stops answering while a batch writes to it holds neither the
+    // window nor anything the program starts afterwards: Stop is at once, and a memo added
+    // from a local disk is listed (its looks are made by a helper started after the hang).
+    void outputMountStopsAnswering()
+    {
+        QTemporaryDir card;
+        TSlowMount mount(card.path());
+        if (!mount.SkipReason().isEmpty())
+            QSKIP(qPrintable(mount.SkipReason()));
+        const TStandInCodec codec("echo partial > \"$out\"\nexec sleep 60");
+        TSession batch(codec.Dir(), 1);
+        batch.Add({Touch(batch.Path("in/memo.amr"))});
+        batch.seam.folderAnswers = {mount.Path()};
+        batch.form.AMRMP3ButtonClick();
+        QTRY_VERIFY(!QDir(card.path()).entryList({".tolvane-*"}, QDir::Files | QDir::Hidden).isEmpty());
+        QTRY_VERIFY(QFileInfo(card.path() + '/' + QDir(card.path()).entryList({".tolvane-*"}, QDir::Files | QDir::Hidden).constFirst()).size() > 0);
+        ::kill(pid_t(mount.Pid()), SIGSTOP);
+        const auto resume = qScopeGuard([&] { ::kill(pid_t(mount.Pid()), SIGCONT); });
+        QElapsedTimer clock;
+        clock.start();
+        batch.form.StopButtonClick();
+        QVERIFY(!batch.form.IsBusy() && clock.elapsed() < 100);
+        const QString local = Touch(batch.Path("local/other.amr"));
+        batch.form.AddAMRFile(local, false);
+        QVERIFY(WaitForAdds(batch.form, 5000));
+        QCOMPARE(Captions(batch.form.AMRListView).constLast(), local);
+    }
+
+    // An output folder on a mount that has stopped answering is looked at by the batch, not
+    // by the window: Convert returns at once and Stop ends the wait.
+    void chosenFolderOnADeadMount()
+    {
+        QTemporaryDir source;
+        QDir().mkpath(source.filePath("dead/sub"));
+        TSlowMount mount(source.path(), TSlowMount::Hanging("dead"));
+        if (!mount.SkipReason().isEmpty())
+            QSKIP(qPrintable(mount.SkipReason()));
+        const TStandInCodec codec("echo data > \"$out\"");
+        TSession batch(codec.Dir());
+        batch.Add({Touch(batch.Path("in/memo.amr"))});
+        batch.seam.folderAnswers = {mount.Path() + "/dead/sub"};
+        QElapsedTimer clock;
+        clock.start();
+        batch.form.AMRMP3ButtonClick();
+        QTest::qWait(100);
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(batch.form.IsBusy());
+        batch.form.StopButtonClick();
+        QVERIFY(!batch.form.IsBusy() && !batch.form.BatchRunning());
+        QVERIFY(batch.seam.messages.isEmpty());
     }
 
     void failedFilesAndTheBatchGoesOn()

@@ -190,6 +190,33 @@ private slots:
         }
     }
 
+    // A working file another running Tolvane writes is left alone by a batch into the same
+    // folder, also when that program's pids are counted in a namespace of their own (a
+    // container), where this one cannot ask after it.
+    void anotherProgramsWorkingFileStays()
+    {
+        if (QProcess::execute("unshare", {"-p", "-f", "--mount-proc", "true"}) != 0)
+            QSKIP("cannot make a pid namespace here (it needs root)");
+        const TStandInCodec codec("echo begun > \"$out\"\nsleep 2\necho whole >> \"$out\"");
+        QTemporaryDir dir;
+        const QString out = dir.filePath("out");
+        QDir().mkpath(out);
+        QProcess child;
+        child.setProcessEnvironment(WithoutLinks(false));
+        child.start("unshare", {"-p", "-f", "--mount-proc", FChild, codec.Dir(), out, "1",
+                                Touch(dir.filePath("in/memo.amr"))});
+        QTRY_COMPARE(Hidden(out).size(), 1);
+        TBatchRecorder next(JobOf(TDirection::AmrToMp3, {}, out, codec.Dir()), {1, 50});
+        next.Start();
+        QVERIFY(next.WaitForEnd());
+        QCOMPARE(Hidden(out).size(), 1);
+        QVERIFY(child.waitForFinished(20000));
+        QVERIFY2(child.readAll().contains("message: Success conversion"), "the other program's batch failed");
+        QFile memo(out + "/memo.mp3");
+        QVERIFY(memo.open(QIODevice::ReadOnly));
+        QCOMPARE(memo.readAll(), QByteArray("begun\nwhole\n"));
+    }
+
     // Closing the program while a walk waits for a mount that never answers ends it at once.
     void endedWhileAWalkHangs()
     {

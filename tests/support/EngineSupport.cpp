@@ -231,6 +231,10 @@ TBatchRecorder::TBatchRecorder(TBatchJob job, TBatchOptions options)
         events << QString("not started %1").arg(row);
         finished = true;
     });
+    connect(batch, &TBatch::FolderMissing, this, [this] {
+        events << "folder missing";
+        finished = true;
+    });
     connect(batch, &TBatch::Finished, this, [this](bool last) {
         events << "finished";
         finished = true;
@@ -248,7 +252,7 @@ bool TBatchRecorder::WaitForEnd(int milliseconds)
 TBatchJob JobOf(TDirection direction, const QStringList &inputs, const QString &folder,
                 const QString &exeDir)
 {
-    TBatchJob job{direction, {}, QFile::encodeName(folder), exeDir};
+    TBatchJob job{direction, {}, QFile::encodeName(folder), exeDir, folder};
     for (const QString &input : inputs)
         job.rows.append({QFile::encodeName(input), {}, {}});
     return job;
