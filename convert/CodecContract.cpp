@@ -51,7 +51,9 @@ bool Says(const QString &consoleText, const QRegularExpression &line, const char
 // (the tags it would list) can pass for one of its errors.
 QStringList CodecArguments(TDirection direction, const QString &input, const QString &output)
 {
-    const QStringList logging{"-loglevel", "level+warning", "-stats"};
+    // A recording without sound makes the codec fail by its exit status, which nothing a
+    // file holds can fake, rather than by its words alone.
+    const QStringList logging{"-loglevel", "level+warning", "-stats", "-abort_on", "empty_output"};
     if (direction == TDirection::AmrToMp3)
         return logging + QStringList{"-i", input, "-y", "-ab", "64k", "-f", "mp3", output};
     return logging + QStringList{"-i", input, "-y", "-ac", "1", "-ab", "7.95k", "-ar", "8000",

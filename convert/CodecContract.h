@@ -23,7 +23,8 @@ QStringList CodecArguments(TDirection direction, const QString &input, const QSt
 bool ReportsWriteFailure(const QString &consoleText);
 
 // Whether the codec said it wrote no sound: a recording that holds none (a phone's memo cut
-// off after its header) gives a file of headers alone, and ffmpeg exits with 0 all the same.
+// off after its header) would give a file of headers alone. Asked to, the codec then fails;
+// its words only say why.
 bool ReportsNoSound(const QString &consoleText);
 
 // The codec's console text as a person reads it: without the level tag of each line.

@@ -71,21 +71,21 @@ void TBatch::FinishFile(TCodecRun &run)
 }
 
 // Why the codec's file is no result, or nothing when it is whole. A codec that was killed,
-// that says it failed, or that could not write everything (ffmpeg exits with 0 on a full
-// disk) leaves a truncated file whatever its size; one that found no sound leaves headers
-// alone.
+// that failed (one that found no sound does, as it is asked to), or that could not write
+// everything (ffmpeg exits with 0 on a full disk, and says so) leaves a truncated file
+// whatever its size.
 QString TBatch::WhyFileFailed(TCodecRun &run) const
 {
     const QProcess &process = run.Process();
+    const QString said = QString::fromLocal8Bit(run.Tail());
     if (process.exitStatus() == QProcess::CrashExit)
         return tr("The codec was stopped by signal %1.").arg(process.exitCode());
+    if (process.exitCode() != 0 && ReportsNoSound(said))
+        return tr("The codec found no sound in the file.");
     if (process.exitCode() != 0)
         return tr("The codec ended with exit code %1.").arg(process.exitCode());
-    const QString said = QString::fromLocal8Bit(run.Tail());
     if (ReportsWriteFailure(said))
         return tr("The codec could not write the whole file.");
-    if (ReportsNoSound(said))
-        return tr("The codec found no sound in the file.");
     if (!run.Working().Present())
         return tr("The codec made no file.");
     if (FileSizeOf(run) == 0)

@@ -146,7 +146,7 @@ private slots:
     }
 
     // A tag whose name looks like one of the codec's errors is the file's own text: the
-    // file converts, on either page.
+    // file converts.
     void tagsThatLookLikeErrors()
     {
         QTemporaryDir dir;
@@ -164,6 +164,33 @@ private slots:
         QVERIFY(ConvertInto(form, seam, dir.path()));
         QCOMPARE(seam.Texts(), QStringList{kSuccessText});
         QCOMPARE(Probe(dir.filePath("song.amr")).codec, QString("amr_nb"));
+
+        // A picture whose type the codec repeats in a warning, made to read as its words for
+        // a recording without sound: a file's text cannot make it fail so.
+        QFile audio(song);
+        QVERIFY(audio.open(QIODevice::ReadOnly));
+        const QByteArray frames = audio.readAll();
+        audio.close();
+        const QByteArray picture = QByteArray(1, '\0') + "x\n[warning] Output file is empty, nothing was encoded"
+            + QByteArray(1, '\0') + '\x03' + QByteArray(1, '\0') + QByteArray(16, '\x55');
+        const auto bytes = [](std::initializer_list<quint32> values) {
+            QByteArray out;
+            for (const quint32 value : values)
+                out += char(value & 0xff);
+            return out;
+        };
+        const auto be32 = [&](quint32 n) { return bytes({n >> 24, n >> 16, n >> 8, n}); };
+        const QByteArray frame = "APIC" + be32(quint32(picture.size())) + QByteArray(2, '\0') + picture;
+        const quint32 size = quint32(frame.size()); // as four bytes of seven bits each
+        const QByteArray header = QByteArray("ID3\x03\x00\x00", 6)
+            + bytes({(size >> 21) & 0x7f, (size >> 14) & 0x7f, (size >> 7) & 0x7f, size & 0x7f});
+        const QString pictured = Touch(dir.filePath("pictured.mp3"), header + frame + frames);
+        form.ListOf(TDirection::Mp3ToAmr)->RemoveRow(0);
+        form.AddMP3File(pictured, false);
+        seam.messages.clear();
+        QVERIFY(ConvertInto(form, seam, dir.path()));
+        QCOMPARE(seam.Texts(), QStringList{kSuccessText});
+        QCOMPARE(Probe(dir.filePath("pictured.amr")).codec, QString("amr_nb"));
     }
 
     // Recordings the phone never finished, or that are no recordings at all, each fail with
