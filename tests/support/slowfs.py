@@ -209,12 +209,12 @@ class Mirror(fusepy.Operations):
         os.lchown(self.src(path), -1 if uid == unchanged else uid, -1 if gid == unchanged else gid)
 
     def utimens(self, path, times=None):
-        spec = (Timespec * 2)()
+        stamps = (Timespec * 2)()
         for i in range(2):
             value = times[i] if times else UTIME_NOW
-            spec[i].tv_sec, spec[i].tv_nsec = (
+            stamps[i].tv_sec, stamps[i].tv_nsec = (
                 (0, value) if value in (UTIME_NOW, UTIME_OMIT) else divmod(value, 10**9))
-        if libc.utimensat(AT_FDCWD, self.src(path), spec, AT_SYMLINK_NOFOLLOW) != 0:
+        if libc.utimensat(AT_FDCWD, self.src(path), stamps, AT_SYMLINK_NOFOLLOW) != 0:
             raise fusepy.FuseOSError(ctypes.get_errno())
 
     def statfs(self, path):
