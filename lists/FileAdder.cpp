@@ -3,7 +3,6 @@
 #include "lists/FileAdder.h"
 
 #include "lists/Background.h"
-#include "lists/Paths.h"
 
 #include <QFile>
 #include <QMetaObject>
