@@ -60,7 +60,6 @@ public:
     bool Start(const QString &program, const QStringList &arguments);
     // Kills the codec, which the reaper keeps until it has ended; the run is done with it.
     void End();
-    bool Started() const { return FStarted; }
     bool Runs() const { return FProcess && FProcess->state() != QProcess::NotRunning; }
     bool Ended() const { return FStarted && !Runs(); }
 

@@ -25,7 +25,6 @@ public:
 
     // The open file, which the codec is handed.
     int Descriptor() const { return FFd; }
-    bool Unnamed() const { return FName.isEmpty() && !FPublished; }
     // Where a named one is, as a path; empty for an unnamed one, and once published or
     // removed.
     QByteArray Path() const;

@@ -32,7 +32,6 @@ public:
 
     explicit TConversionList(TDirection direction, QObject *parent = nullptr);
 
-    TDirection Direction() const { return FDirection; }
     const TListRow &Row(int row) const { return FRows.at(row); }
     int Count() const { return int(FRows.size()); }
 
